@@ -1,0 +1,103 @@
+#include "core/FileIo.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <utility>
+
+#include "core/CoreTexts.h"
+#include "core/Format.h"
+
+namespace lx {
+namespace {
+
+class Fd {
+public:
+    explicit Fd(int fd) : m_Fd(fd) {}
+    ~Fd() {
+        if (m_Fd >= 0)
+            ::close(m_Fd);
+    }
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+    int get() const { return m_Fd; }
+    // Closes now, so a failing close (a full disk on some file systems) can be reported.
+    bool Close() {
+        int fd = m_Fd;
+        m_Fd = -1;
+        return ::close(fd) == 0;
+    }
+
+private:
+    int m_Fd;
+};
+
+std::string SaveFailed(const std::string& path, int err) {
+    return Format(texts::kSaveFileFailed, path.c_str(), std::strerror(err));
+}
+
+std::string TemporaryNameFor(const std::string& path) {
+    static std::atomic<unsigned> counter{0};
+    return path + Format(".%d-%u.tmp", static_cast<int>(::getpid()), counter++);
+}
+
+}  // namespace
+
+Result<InputFile> InputFile::Open(const std::string& path) {
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat st {};
+    if (fd < 0 || ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        if (fd >= 0)
+            ::close(fd);
+        return Result<InputFile>::Failure(Format(texts::kOpenFileFailed, path.c_str()));
+    }
+    return InputFile(fd, static_cast<std::uint64_t>(st.st_size));
+}
+
+InputFile::InputFile(InputFile&& other) noexcept
+    : m_Fd(std::exchange(other.m_Fd, -1)), m_Reader(std::move(other.m_Reader)) {}
+
+InputFile::~InputFile() {
+    if (m_Fd >= 0)
+        ::close(m_Fd);
+}
+
+Status WriteArchiveFileAtomically(const std::string& path,
+                                  const std::function<void(ArchiveWriter&)>& write) {
+    const std::string temp = TemporaryNameFor(path);
+    Fd fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+    if (fd.get() < 0)
+        return {SaveFailed(path, errno)};
+    auto fail = [&](int err) {
+        ::unlink(temp.c_str());
+        return Status{SaveFailed(path, err)};
+    };
+    // A replaced file keeps its permissions.
+    struct stat old {};
+    if (::stat(path.c_str(), &old) == 0)
+        ::fchmod(fd.get(), old.st_mode & 07777);
+
+    ArchiveWriter ar(fd.get());
+    errno = 0;
+    write(ar);
+    if (!ar.Flush())
+        return fail(errno != 0 ? errno : EIO);
+    if (::fsync(fd.get()) != 0 || !fd.Close())
+        return fail(errno);
+    if (::rename(temp.c_str(), path.c_str()) != 0)
+        return fail(errno);
+
+    // The rename itself must reach the disk before we call the save done.
+    std::string folder = std::filesystem::path(path).parent_path().string();
+    Fd dir(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.get() >= 0)
+        ::fsync(dir.get());
+    return {};
+}
+
+}  // namespace lx

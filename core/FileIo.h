@@ -1,0 +1,35 @@
+#pragma once
+// Reading and replacing files so that a failure never costs what is already on disk.
+
+#include <functional>
+#include <string>
+
+#include "core/Archive.h"
+#include "core/Result.h"
+
+namespace lx {
+
+// A regular file open for reading as an archive.
+class InputFile {
+public:
+    // Fails with "打开文件[%s]失败!" when `path` is missing, unreadable or not a regular file.
+    static Result<InputFile> Open(const std::string& path);
+    InputFile(InputFile&& other) noexcept;
+    InputFile& operator=(InputFile&&) = delete;
+    ~InputFile();
+
+    ArchiveReader& Reader() { return m_Reader; }
+
+private:
+    InputFile(int fd, std::uint64_t size) : m_Fd(fd), m_Reader(fd, size) {}
+    int m_Fd;
+    ArchiveReader m_Reader;
+};
+
+// Writes `path` through a temporary file in the same folder: write, fsync, rename over the old
+// file, fsync the folder. Until the rename the old file is untouched; after a failure the
+// temporary is removed and the message ("保存文件[%s]失败!(%s)") says why.
+Status WriteArchiveFileAtomically(const std::string& path,
+                                  const std::function<void(ArchiveWriter&)>& write);
+
+}  // namespace lx

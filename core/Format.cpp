@@ -1,0 +1,25 @@
+#include "core/Format.h"
+
+#include <cstdarg>
+#include <cstdio>
+
+namespace lx {
+
+std::string Format(const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    va_list again;
+    va_copy(again, args);
+    int n = std::vsnprintf(nullptr, 0, format, args);
+    va_end(args);
+    std::string out;
+    if (n > 0) {
+        out.resize(static_cast<std::size_t>(n) + 1);
+        std::vsnprintf(out.data(), out.size(), format, again);
+        out.resize(static_cast<std::size_t>(n));
+    }
+    va_end(again);
+    return out;
+}
+
+}  // namespace lx

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+namespace lx {
+
+// Float to integer as the workstation converts: toward zero. Values from damaged files may be
+// NaN or far out of range, which a plain cast would turn into undefined behaviour; those
+// saturate (NaN gives 0) instead.
+inline std::int32_t TruncToInt(double v) {
+    if (std::isnan(v))
+        return 0;
+    if (v >= static_cast<double>(std::numeric_limits<std::int32_t>::max()))
+        return std::numeric_limits<std::int32_t>::max();
+    if (v <= static_cast<double>(std::numeric_limits<std::int32_t>::min()))
+        return std::numeric_limits<std::int32_t>::min();
+    return static_cast<std::int32_t>(v);
+}
+
+}  // namespace lx

@@ -1,0 +1,75 @@
+#include "core/SampleArray.h"
+
+#include <algorithm>
+
+#include "core/Archive.h"
+
+namespace lx {
+
+SampleArray::SampleArray(const SampleArray& other) : m_Loaded(other.m_Loaded) {
+    if (other.IsAllocated()) {
+        Reallocate(other.m_Count);
+        std::copy(other.begin(), other.end(), m_Data.get());
+    }
+}
+
+SampleArray& SampleArray::operator=(const SampleArray& other) {
+    if (this != &other) {
+        SampleArray copy(other);
+        *this = std::move(copy);
+    }
+    return *this;
+}
+
+void SampleArray::Reallocate(std::size_t count) {
+    auto data = std::make_unique_for_overwrite<std::int32_t[]>(count == 0 ? 1 : count);
+    std::copy_n(m_Data.get(), std::min(count, m_Count), data.get());
+    m_Data = std::move(data);
+    m_Count = count;
+}
+
+void SampleArray::Allocate() {
+    m_Data.reset();
+    m_Count = 0;
+    Resize(kInitialReservation);
+}
+
+void SampleArray::Resize(std::size_t count) {
+    std::size_t old = IsAllocated() ? m_Count : 0;
+    if (!IsAllocated() || count != m_Count)
+        Reallocate(count);
+    if (count > old)
+        std::fill(m_Data.get() + old, m_Data.get() + count, 0);
+}
+
+void SampleArray::SetAt(std::size_t i, std::int32_t value) {
+    if (!IsAllocated() || i >= m_Count) {
+        std::size_t steps = (i - (IsAllocated() ? m_Count : 0)) / kGrowthStep + 1;
+        Resize((IsAllocated() ? m_Count : 0) + steps * kGrowthStep);
+    }
+    m_Data[i] = value;
+}
+
+void SampleArray::Store(ArchiveWriter& ar) const {
+    ar.WriteU32(static_cast<std::uint32_t>(m_Count));
+    ar.WriteI32Block(m_Data.get(), m_Count);
+}
+
+bool SampleArray::Load(ArchiveReader& ar) {
+    std::uint32_t count = ar.ReadU32();
+    if (!ar.CheckCount(count, 4))
+        return false;
+    SampleArray loaded;
+    loaded.Reallocate(count);
+    if (!ar.ReadI32Block(loaded.data(), count))
+        return false;
+    loaded.m_Loaded = 1;
+    *this = std::move(loaded);
+    return true;
+}
+
+bool operator==(const SampleArray& a, const SampleArray& b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin());
+}
+
+}  // namespace lx

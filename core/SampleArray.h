@@ -1,0 +1,63 @@
+#pragma once
+// The signal of one run: signed 32-bit samples in microvolts.
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+
+namespace lx {
+
+class ArchiveReader;
+class ArchiveWriter;
+
+class SampleArray {
+public:
+    static constexpr std::size_t kGrowthStep = 8000;
+    static constexpr std::size_t kInitialReservation = 26000;
+
+    SampleArray() = default;
+    SampleArray(const SampleArray& other);
+    SampleArray& operator=(const SampleArray& other);
+    SampleArray(SampleArray&&) noexcept = default;
+    SampleArray& operator=(SampleArray&&) noexcept = default;
+
+    // Starts a recording: kInitialReservation zeroed samples; the recorder trims with Resize().
+    void Allocate();
+    // Sets exactly `count` samples, keeping the leading ones; new ones are zero.
+    void Resize(std::size_t count);
+    // Writes sample i; an index at or beyond the count first grows the array by the growth step
+    // (as often as needed), so a recorder can write past the end without sizing ahead.
+    void SetAt(std::size_t i, std::int32_t value);
+    // Sample i, or -1 outside the array or when nothing is allocated.
+    std::int32_t At(std::ptrdiff_t i) const {
+        return i >= 0 && static_cast<std::size_t>(i) < m_Count ? m_Data[i] : -1;
+    }
+
+    std::size_t size() const { return m_Count; }
+    bool empty() const { return m_Count == 0; }
+    bool IsAllocated() const { return m_Data != nullptr; }
+    std::int32_t* data() { return m_Data.get(); }
+    const std::int32_t* data() const { return m_Data.get(); }
+    const std::int32_t* begin() const { return m_Data.get(); }
+    const std::int32_t* end() const { return m_Data.get() + m_Count; }
+
+    // Count then the raw block of samples.
+    void Store(ArchiveWriter& ar) const;
+    // Reads what Store wrote; false (array unchanged) when the count exceeds the bytes left or the
+    // block is cut short. Sets m_Loaded on success.
+    bool Load(ArchiveReader& ar);
+
+    // Set once the samples came from a file.
+    int m_Loaded = 0;
+
+private:
+    // Exact buffer of `count` samples; a load overwrites every value, so none is zeroed here.
+    void Reallocate(std::size_t count);
+
+    std::unique_ptr<std::int32_t[]> m_Data;
+    std::size_t m_Count = 0;
+};
+
+bool operator==(const SampleArray& a, const SampleArray& b);
+
+}  // namespace lx
