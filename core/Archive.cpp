@@ -136,7 +136,7 @@ bool ArchiveReader::Refill(std::size_t wanted) {
     return true;
 }
 
-bool ArchiveReader::Get(void* dst, std::size_t n) {
+bool ArchiveReader::GetSlow(void* dst, std::size_t n) {
     if (m_Failed || n > Remaining()) {
         m_Failed = true;
         std::memset(dst, 0, n);

@@ -7,6 +7,7 @@
 // anything is allocated for it. Loaders read on and test Failed() at the points that matter.
 
 #include <cstdint>
+#include <cstring>
 #include <span>
 #include <string>
 #include <string_view>
@@ -77,7 +78,17 @@ public:
     bool Failed() const { return m_Failed; }
 
 private:
-    bool Get(void* dst, std::size_t n);
+    // Most items lie inside the current window: that case stays inline and branch-light.
+    bool Get(void* dst, std::size_t n) {
+        if (static_cast<std::size_t>(m_End - m_Cur) >= n && !m_Failed) {
+            std::memcpy(dst, m_Cur, n);
+            m_Cur += n;
+            m_Consumed += n;
+            return true;
+        }
+        return GetSlow(dst, n);
+    }
+    bool GetSlow(void* dst, std::size_t n);
     bool Refill(std::size_t wanted);
 
     int m_Fd = -1;

@@ -93,6 +93,13 @@ size_t NextUtf8(std::string_view s, size_t i, char32_t& cp) {
 }
 
 // Decodes one GBK character of `bytes` only when it comes back to the same bytes.
+bool IsAscii(std::string_view s) {
+    for (char c : s)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    return true;
+}
+
 bool DecodesFaithfully(std::string_view bytes, std::string& out) {
     std::string utf8;
     std::string back;
@@ -105,6 +112,8 @@ bool DecodesFaithfully(std::string_view bytes, std::string& out) {
 }  // namespace
 
 std::string DecodeGbk(std::string_view gbk) {
+    if (IsAscii(gbk))  // ASCII is the same in both encodings
+        return std::string(gbk);
     std::string out;
     // Nearly every string is plain GBK; check the whole string in one pass first.
     if (DecodesFaithfully(gbk, out))
@@ -128,12 +137,17 @@ std::string DecodeGbk(std::string_view gbk) {
 }
 
 std::string EncodeGbk(std::string_view utf8) {
+    if (IsAscii(utf8))
+        return std::string(utf8);
     std::string out;
     std::string_view pending;  // run of ordinary characters not yet converted
     auto flushPending = [&] {
         if (pending.empty())
             return;
-        if (!Utf8ToGbk().Convert(pending, out)) {
+        std::string whole;
+        if (Utf8ToGbk().Convert(pending, whole)) {
+            out += whole;
+        } else {
             // Convert character by character so one stray character costs one '?'.
             for (size_t i = 0; i < pending.size();) {
                 char32_t cp = 0;
