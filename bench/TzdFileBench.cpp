@@ -39,7 +39,8 @@ void BM_ReadBytesRaw(benchmark::State& state) {
         auto buffer = std::make_unique_for_overwrite<char[]>(static_cast<std::size_t>(st.st_size));
         std::size_t done = 0;
         while (done < static_cast<std::size_t>(st.st_size)) {
-            ssize_t r = ::read(fd, buffer.get() + done, static_cast<std::size_t>(st.st_size) - done);
+            ssize_t r =
+                ::read(fd, buffer.get() + done, static_cast<std::size_t>(st.st_size) - done);
             if (r <= 0)
                 break;
             done += static_cast<std::size_t>(r);

@@ -22,7 +22,8 @@ int RunDump(const DumpOptions& o) {
         return Fail(doc.error());
     auto tree = ToJson(doc.value(), o.samples);
     if (o.json)
-        std::cout << tree.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << "\n";
+        std::cout << tree.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
+                  << "\n";
     else
         std::cout << ToText(tree);
     return kOk;
@@ -52,19 +53,22 @@ int Fail(const std::string& message) {
 void AddFileCommands(CLI::App& app, int& exitCode) {
     auto dump = std::make_shared<DumpOptions>();
     auto* dumpCmd = app.add_subcommand("dump", "Print every field of a chromatogram file");
-    dumpCmd->add_option("FILE", dump->file, "chromatogram (.Tzd) or channel set-up file")->required();
+    dumpCmd->add_option("FILE", dump->file, "chromatogram (.Tzd) or channel set-up file")
+        ->required();
     dumpCmd->add_flag("--json", dump->json, "JSON keyed by the record's field names");
     dumpCmd->add_flag("--samples", dump->samples, "include every sample");
     dumpCmd->callback([dump, &exitCode] { exitCode = RunDump(*dump); });
 
     auto files = std::make_shared<std::pair<std::string, std::string>>();
-    auto* saveCmd = app.add_subcommand("save", "Load a chromatogram and store it again (as version 2.1)");
+    auto* saveCmd =
+        app.add_subcommand("save", "Load a chromatogram and store it again (as version 2.1)");
     saveCmd->add_option("IN", files->first)->required();
     saveCmd->add_option("OUT", files->second)->required();
     saveCmd->callback([files, &exitCode] { exitCode = RunSave(files->first, files->second); });
 
     auto out = std::make_shared<std::string>();
-    auto* newCmd = app.add_subcommand("new", "Write a chromatogram (or channel set-up file) with every default");
+    auto* newCmd = app.add_subcommand(
+        "new", "Write a chromatogram (or channel set-up file) with every default");
     newCmd->add_option("OUT", *out)->required();
     newCmd->callback([out, &exitCode] { exitCode = RunNew(*out); });
 }

@@ -10,16 +10,25 @@ namespace {
 using Json = nlohmann::ordered_json;
 
 // A single-precision field shown as the value it was typed as (2.1, not 2.0999999046).
-double Shortest(float v) { return std::strtod(Format("%.7g", static_cast<double>(v)).c_str(), nullptr); }
+double Shortest(float v) {
+    return std::strtod(Format("%.7g", static_cast<double>(v)).c_str(), nullptr);
+}
 
 Json FontJson(const LogFont& f) {
-    return Json{{"height", f.height},         {"width", f.width},
-                {"escapement", f.escapement}, {"orientation", f.orientation},
-                {"weight", f.weight},         {"italic", f.italic},
-                {"underline", f.underline},   {"strikeOut", f.strikeOut},
-                {"charSet", f.charSet},       {"outPrecision", f.outPrecision},
-                {"clipPrecision", f.clipPrecision}, {"quality", f.quality},
-                {"pitchAndFamily", f.pitchAndFamily}, {"faceName", f.faceName}};
+    return Json{{"height", f.height},
+                {"width", f.width},
+                {"escapement", f.escapement},
+                {"orientation", f.orientation},
+                {"weight", f.weight},
+                {"italic", f.italic},
+                {"underline", f.underline},
+                {"strikeOut", f.strikeOut},
+                {"charSet", f.charSet},
+                {"outPrecision", f.outPrecision},
+                {"clipPrecision", f.clipPrecision},
+                {"quality", f.quality},
+                {"pitchAndFamily", f.pitchAndFamily},
+                {"faceName", f.faceName}};
 }
 
 Json InfoListJson(const std::vector<InstrumentInfoItem>& items) {
@@ -30,31 +39,46 @@ Json InfoListJson(const std::vector<InstrumentInfoItem>& items) {
 }
 
 Json ChannelSetupJson(const ChannelSetup& c) {
-    return Json{{"stopTime", c.stopTime},     {"lockTime", c.lockTime},
-                {"unnamedA", c.unnamedA},     {"runKind", c.runKind},
-                {"zeroAtStart", c.zeroAtStart}, {"zeroOffset", c.zeroOffset},
-                {"levelMax", c.levelMax},     {"levelMin", c.levelMin},
-                {"timeMax", c.timeMax},       {"timeMin", c.timeMin},
-                {"fixX", c.fixX},             {"fixY", c.fixY},
-                {"rate", c.rate},             {"unnamedB", c.unnamedB},
-                {"autoSave", c.autoSave},     {"autoPrint", c.autoPrint},
-                {"showAtEnd", c.showAtEnd},   {"invert", c.invert},
-                {"baselineOn", c.baselineOn}, {"baselineFile", c.baselineFile},
-                {"folder", c.folder},         {"fileNumber", c.fileNumber},
-                {"numberOn", c.numberOn},     {"prefix", c.prefix},
-                {"yearOn", c.yearOn},         {"monthOn", c.monthOn},
-                {"dayOn", c.dayOn},           {"timeOn", c.timeOn},
-                {"unnamedC", c.unnamedC},     {"unnamedD", c.unnamedD}};
+    return Json{{"stopTime", c.stopTime},
+                {"lockTime", c.lockTime},
+                {"unnamedA", c.unnamedA},
+                {"runKind", c.runKind},
+                {"zeroAtStart", c.zeroAtStart},
+                {"zeroOffset", c.zeroOffset},
+                {"levelMax", c.levelMax},
+                {"levelMin", c.levelMin},
+                {"timeMax", c.timeMax},
+                {"timeMin", c.timeMin},
+                {"fixX", c.fixX},
+                {"fixY", c.fixY},
+                {"rate", c.rate},
+                {"unnamedB", c.unnamedB},
+                {"autoSave", c.autoSave},
+                {"autoPrint", c.autoPrint},
+                {"showAtEnd", c.showAtEnd},
+                {"invert", c.invert},
+                {"baselineOn", c.baselineOn},
+                {"baselineFile", c.baselineFile},
+                {"folder", c.folder},
+                {"fileNumber", c.fileNumber},
+                {"numberOn", c.numberOn},
+                {"prefix", c.prefix},
+                {"yearOn", c.yearOn},
+                {"monthOn", c.monthOn},
+                {"dayOn", c.dayOn},
+                {"timeOn", c.timeOn},
+                {"unnamedC", c.unnamedC},
+                {"unnamedD", c.unnamedD}};
 }
 
 Json ParamsJson(const IntegrationParams& p) {
-    return Json{{"m_HalfWidth", p.m_HalfWidth},     {"m_Slope", p.m_Slope},
-                {"m_MinArea", p.m_MinArea},         {"m_MinHeight", p.m_MinHeight},
+    return Json{{"m_HalfWidth", p.m_HalfWidth},       {"m_Slope", p.m_Slope},
+                {"m_MinArea", p.m_MinArea},           {"m_MinHeight", p.m_MinHeight},
                 {"m_TimeDoubling", p.m_TimeDoubling}, {"m_HeightRatio", p.m_HeightRatio},
                 {"m_SampleWeight", p.m_SampleWeight}, {"m_SampleVolume", p.m_SampleVolume},
-                {"m_IsConc1", p.m_IsConc1},         {"m_AutoTailing", p.m_AutoTailing},
-                {"m_AutoLeading", p.m_AutoLeading}, {"m_Reserved", p.m_Reserved},
-                {"m_DeleteMode", p.m_DeleteMode},   {"m_UseTimeProgram", p.m_UseTimeProgram}};
+                {"m_IsConc1", p.m_IsConc1},           {"m_AutoTailing", p.m_AutoTailing},
+                {"m_AutoLeading", p.m_AutoLeading},   {"m_Reserved", p.m_Reserved},
+                {"m_DeleteMode", p.m_DeleteMode},     {"m_UseTimeProgram", p.m_UseTimeProgram}};
 }
 
 Json PeakJson(const PeakRecord& p) {
@@ -178,12 +202,14 @@ Json PrintSettingsJson(const PrintSettings& s) {
 void AppendText(const Json& node, int depth, std::string& out) {
     const std::string indent(static_cast<std::size_t>(depth) * 2, ' ');
     auto scalar = [](const Json& v) {
-        return v.is_string() ? v.get<std::string>() : v.dump(-1, ' ', false, Json::error_handler_t::replace);
+        return v.is_string() ? v.get<std::string>()
+                             : v.dump(-1, ' ', false, Json::error_handler_t::replace);
     };
     if (node.is_object()) {
         for (const auto& [key, value] : node.items()) {
             if (value.is_structured()) {
-                out += indent + key + (value.is_array() ? Format(": (%zu)", value.size()) : ":") + "\n";
+                out += indent + key + (value.is_array() ? Format(": (%zu)", value.size()) : ":") +
+                       "\n";
                 AppendText(value, depth + 1, out);
             } else {
                 out += indent + key + ": " + scalar(value) + "\n";
@@ -241,7 +267,8 @@ Json ToJson(const CTzLabDoc& doc, bool withSamples) {
     tree["m_IsConc2"] = doc.m_IsConc2;
     tree["m_IsConc3"] = doc.m_IsConc3;
     if (withSamples)
-        tree["m_Samples"] = Json(std::vector<std::int32_t>(doc.m_Samples.begin(), doc.m_Samples.end()));
+        tree["m_Samples"] =
+            Json(std::vector<std::int32_t>(doc.m_Samples.begin(), doc.m_Samples.end()));
     return tree;
 }
 

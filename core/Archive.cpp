@@ -39,14 +39,18 @@ void ArchiveWriter::WriteU32(std::uint32_t v) {
     StoreLe(b, v, 4);
     Put(b, 4);
 }
-void ArchiveWriter::WriteF32(float v) { WriteU32(std::bit_cast<std::uint32_t>(v)); }
+void ArchiveWriter::WriteF32(float v) {
+    WriteU32(std::bit_cast<std::uint32_t>(v));
+}
 void ArchiveWriter::WriteF64(double v) {
     std::uint8_t b[8];
     StoreLe(b, std::bit_cast<std::uint64_t>(v), 8);
     Put(b, 8);
 }
 
-void ArchiveWriter::WriteString(std::string_view utf8) { WriteRawString(EncodeGbk(utf8)); }
+void ArchiveWriter::WriteString(std::string_view utf8) {
+    WriteRawString(EncodeGbk(utf8));
+}
 
 void ArchiveWriter::WriteRawString(std::string_view bytes) {
     const std::size_t n = bytes.size();
@@ -191,7 +195,9 @@ std::uint32_t ArchiveReader::ReadU32() {
     Get(b, 4);
     return static_cast<std::uint32_t>(LoadLe(b, 4));
 }
-float ArchiveReader::ReadF32() { return std::bit_cast<float>(ReadU32()); }
+float ArchiveReader::ReadF32() {
+    return std::bit_cast<float>(ReadU32());
+}
 double ArchiveReader::ReadF64() {
     std::uint8_t b[8];
     Get(b, 8);
@@ -215,7 +221,9 @@ std::string ArchiveReader::ReadRawString() {
     return bytes;
 }
 
-std::string ArchiveReader::ReadString() { return DecodeGbk(ReadRawString()); }
+std::string ArchiveReader::ReadString() {
+    return DecodeGbk(ReadRawString());
+}
 
 bool ArchiveReader::ReadI32Block(std::int32_t* values, std::size_t count) {
     if (!CheckCount(count, 4))

@@ -42,7 +42,7 @@ public:
     std::string m_Laboratory;
     std::string m_Operator;
     std::string m_InjectVolume;
-    float m_Version = 2.0f;  // the loaded file's version; 2.1 after a save
+    float m_Version = 2.0f;            // the loaded file's version; 2.1 after a save
     std::int32_t m_SelectedPeak = -1;  // not saved
     double m_ColumnLength = 0.0;
 

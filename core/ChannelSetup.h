@@ -15,7 +15,7 @@ struct ChannelSetup {
     double stopTime = 100.0;    // run length, minutes
     double lockTime = 0.0;      // minutes
     std::int32_t zeroAtStart = 0;
-    std::int32_t zeroOffset = 0;  // uV subtracted from every value
+    std::int32_t zeroOffset = 0;    // uV subtracted from every value
     std::int32_t levelMax = 20000;  // plot bounds, uV
     std::int32_t levelMin = -15000;
     std::int32_t timeMax = 120000;  // time axis, sample indices

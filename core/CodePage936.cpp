@@ -79,7 +79,11 @@ void AppendUtf8(std::string& out, char32_t cp) {
 // Length of the UTF-8 sequence starting at s[i] and its code point; 0 when it is not UTF-8.
 size_t NextUtf8(std::string_view s, size_t i, char32_t& cp) {
     auto b = static_cast<unsigned char>(s[i]);
-    size_t len = b < 0x80 ? 1 : (b >> 5) == 0x6 ? 2 : (b >> 4) == 0xE ? 3 : (b >> 3) == 0x1E ? 4 : 0;
+    size_t len = b < 0x80           ? 1
+                 : (b >> 5) == 0x6  ? 2
+                 : (b >> 4) == 0xE  ? 3
+                 : (b >> 3) == 0x1E ? 4
+                                    : 0;
     if (len == 0 || i + len > s.size())
         return 0;
     cp = len == 1 ? b : len == 2 ? (b & 0x1F) : len == 3 ? (b & 0x0F) : (b & 0x07);

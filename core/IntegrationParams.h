@@ -20,7 +20,7 @@ struct IntegrationParams {
     double m_IsConc1 = 1.0;  // internal standard concentration 1
     std::int32_t m_AutoTailing = 1;
     std::int32_t m_AutoLeading = 0;
-    std::int32_t m_Reserved = 0;  // carried unchanged
+    std::int32_t m_Reserved = 0;    // carried unchanged
     std::int32_t m_DeleteMode = 0;  // 0 re-detect, 1 leave out of the calculation
     std::int32_t m_UseTimeProgram = 0;
 

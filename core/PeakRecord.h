@@ -12,11 +12,11 @@ class ArchiveWriter;
 
 // m_Flags bits
 enum PeakFlag : std::int32_t {
-    kStartsInValley = 1,      // shares its start valley with the previous peak
-    kEndsInValley = 2,        // shares its end valley with the next peak
-    kTailingParent = 16,      // parent of tailing riders
-    kTailingRider = 32,       // skimmed off the preceding parent
-    kLeadingParent = 64,      // parent of leading riders
+    kStartsInValley = 1,  // shares its start valley with the previous peak
+    kEndsInValley = 2,    // shares its end valley with the next peak
+    kTailingParent = 16,  // parent of tailing riders
+    kTailingRider = 32,   // skimmed off the preceding parent
+    kLeadingParent = 64,  // parent of leading riders
     kLeadingRider = 128,
     kNegativePeak = 256,
 };

@@ -46,9 +46,8 @@ std::vector<InstrumentInfoItem> PrintSettings::DefaultLcInfoList() {
 }
 
 std::vector<InstrumentInfoItem> PrintSettings::DefaultGcInfoList() {
-    return Lines({"仪器型号:", "仪器编号:", "检测器类型:", "进样器类型:", "柱 类 型:",
-                  "柱 规 格:", "柱    长:", "柱    温:", "载气类型:", "载气流量(ml/min):",
-                  "进 样 量:"});
+    return Lines({"仪器型号:", "仪器编号:", "检测器类型:", "进样器类型:", "柱 类 型:", "柱 规 格:",
+                  "柱    长:", "柱    温:", "载气类型:", "载气流量(ml/min):", "进 样 量:"});
 }
 
 void LogFont::Store(ArchiveWriter& ar) const {
@@ -81,9 +80,9 @@ void PrintSettings::Store(ArchiveWriter& ar) const {
     for (const LogFont* f : {&axisFont, &headerFont, &titleFont, &footerFont, &bodyFont,
                              &instrumentFont, &resultsFont, &extraFontA, &extraFontB, &markFont})
         f->Store(ar);
-    for (std::int32_t v : {markColour, headerColour, titleColour, footerColour, titleAlign,
-                           headerAlign, footerAlign, bodyColour, instrumentColour, resultsColour,
-                           extraColourA, extraColourB, axisColour})
+    for (std::int32_t v :
+         {markColour, headerColour, titleColour, footerColour, titleAlign, headerAlign, footerAlign,
+          bodyColour, instrumentColour, resultsColour, extraColourA, extraColourB, axisColour})
         ar.WriteI32(v);
     ar.WriteI32(headerOn);
     ar.WriteString(headerText);
@@ -91,8 +90,8 @@ void PrintSettings::Store(ArchiveWriter& ar) const {
     ar.WriteString(titleText);
     ar.WriteI32(footerOn);
     ar.WriteString(footerText);
-    for (std::int32_t v : {contentOn, projectOn, sampleOn, injectOn, fileNameOn, noteOn,
-                           operatorOn, customOn})
+    for (std::int32_t v :
+         {contentOn, projectOn, sampleOn, injectOn, fileNameOn, noteOn, operatorOn, customOn})
         ar.WriteI32(v);
     ar.WriteString(customLabel);
     ar.WriteString(customValue);
@@ -105,10 +104,10 @@ void PrintSettings::Store(ArchiveWriter& ar) const {
     ar.WriteI32(portrait);
     ar.WriteF32(chromWidthCm);
     ar.WriteF32(chromHeightCm);
-    for (std::int32_t v : {chromAlign, resultsOn, colPeakNo, colAreaHeight, colName, colTime,
-                           colArea, colContent, colAreaPercent, colPeakType, colResolution,
-                           colHeight, colPlates, colTailing, extraIntA, extraIntB, verticalMarks,
-                           printMarks, simpleFormat})
+    for (std::int32_t v :
+         {chromAlign, resultsOn, colPeakNo, colAreaHeight, colName, colTime, colArea, colContent,
+          colAreaPercent, colPeakType, colResolution, colHeight, colPlates, colTailing, extraIntA,
+          extraIntB, verticalMarks, printMarks, simpleFormat})
         ar.WriteI32(v);
     StoreList(ar, lcInfoList);
     StoreList(ar, gcInfoList);
@@ -116,8 +115,8 @@ void PrintSettings::Store(ArchiveWriter& ar) const {
 
 void PrintSettings::Load(ArchiveReader& ar) {
     instrumentType = ar.ReadI32();
-    for (LogFont* f : {&axisFont, &headerFont, &titleFont, &footerFont, &bodyFont,
-                       &instrumentFont, &resultsFont, &extraFontA, &extraFontB, &markFont})
+    for (LogFont* f : {&axisFont, &headerFont, &titleFont, &footerFont, &bodyFont, &instrumentFont,
+                       &resultsFont, &extraFontA, &extraFontB, &markFont})
         f->Load(ar);
     for (std::int32_t* v : {&markColour, &headerColour, &titleColour, &footerColour, &titleAlign,
                             &headerAlign, &footerAlign, &bodyColour, &instrumentColour,
@@ -143,10 +142,10 @@ void PrintSettings::Load(ArchiveReader& ar) {
     portrait = ar.ReadI32();
     chromWidthCm = ar.ReadF32();
     chromHeightCm = ar.ReadF32();
-    for (std::int32_t* v : {&chromAlign, &resultsOn, &colPeakNo, &colAreaHeight, &colName,
-                            &colTime, &colArea, &colContent, &colAreaPercent, &colPeakType,
-                            &colResolution, &colHeight, &colPlates, &colTailing, &extraIntA,
-                            &extraIntB, &verticalMarks, &printMarks, &simpleFormat})
+    for (std::int32_t* v :
+         {&chromAlign, &resultsOn, &colPeakNo, &colAreaHeight, &colName, &colTime, &colArea,
+          &colContent, &colAreaPercent, &colPeakType, &colResolution, &colHeight, &colPlates,
+          &colTailing, &extraIntA, &extraIntB, &verticalMarks, &printMarks, &simpleFormat})
         *v = ar.ReadI32();
     lcInfoList = LoadList(ar);
     gcInfoList = LoadList(ar);

@@ -27,10 +27,10 @@ TEST(CliFiles, NewWritesADefaultRecordThatDumpShowsInFull) {
     ASSERT_EQ(dumped.exitCode, 0) << dumped.err;
     json tree = json::parse(dumped.out);
     for (const char* key :
-         {"m_Version", "m_Operator", "m_SampleName", "m_Laboratory", "m_Notes", "m_CreatedAt",
-          "m_InjectVolume", "channelSetup", "m_DisplayTop", "m_DisplayBottom", "m_Params",
-          "m_TimeProgram", "m_Peaks", "printSettings", "m_UseManualEvents", "m_ManualEvents",
-          "m_ColumnLength", "m_IsConc2", "m_IsConc3", "sampleCount"})
+         {"m_Version",      "m_Operator",     "m_SampleName", "m_Laboratory",  "m_Notes",
+          "m_CreatedAt",    "m_InjectVolume", "channelSetup", "m_DisplayTop",  "m_DisplayBottom",
+          "m_Params",       "m_TimeProgram",  "m_Peaks",      "printSettings", "m_UseManualEvents",
+          "m_ManualEvents", "m_ColumnLength", "m_IsConc2",    "m_IsConc3",     "sampleCount"})
         EXPECT_TRUE(tree.contains(key)) << key;
     EXPECT_FALSE(tree.contains("m_Samples"));
     EXPECT_EQ(tree["m_Version"], 2.1);

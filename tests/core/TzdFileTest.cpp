@@ -6,8 +6,8 @@
 
 #include "core/Archive.h"
 #include "core/TzdFile.h"
-#include "tests/support/HandMadeTzd.h"
 #include "tests/support/ByteBuilder.h"
+#include "tests/support/HandMadeTzd.h"
 #include "tests/support/TempDir.h"
 
 namespace lx {
@@ -97,7 +97,9 @@ struct VersionCase {
     bool events, columnLength, isConc;
 };
 
-void PrintTo(const VersionCase& v, std::ostream* os) { *os << v.name; }
+void PrintTo(const VersionCase& v, std::ostream* os) {
+    *os << v.name;
+}
 
 class TzdVersion : public ::testing::TestWithParam<VersionCase> {};
 
@@ -149,7 +151,8 @@ TEST(TzdFile, EveryCutOfAValidFileIsRefusedWithAMessage) {
     for (std::size_t n = 0; n < bytes.size(); ++n) {
         auto doc = LoadTzdBytes({bytes.data(), n}, "cut.Tzd");
         ASSERT_FALSE(doc.ok()) << "cut at " << n;
-        ASSERT_NE(doc.error().find("文件[cut.Tzd]已损坏或不完整"), std::string::npos) << doc.error();
+        ASSERT_NE(doc.error().find("文件[cut.Tzd]已损坏或不完整"), std::string::npos)
+            << doc.error();
     }
 }
 
@@ -183,7 +186,8 @@ TEST(TzdFile, CountsBeyondTheBytesLeftAreRefusedBeforeAllocating) {
     auto bytes = HandMadeTzd();
     test::ByteBuilder program;
     program.I32(1).F64(1.5).I32(10).F64(45.0).I32(1);
-    auto at = std::search(bytes.begin(), bytes.end(), program.Bytes().begin(), program.Bytes().end());
+    auto at =
+        std::search(bytes.begin(), bytes.end(), program.Bytes().begin(), program.Bytes().end());
     ASSERT_NE(at, bytes.end());
     std::size_t countAt = static_cast<std::size_t>(at - bytes.begin()) + program.size();
     ASSERT_EQ(bytes[countAt], 1);

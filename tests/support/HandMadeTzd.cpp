@@ -7,11 +7,11 @@
 namespace lx::test {
 namespace {
 
-const std::string kBenzeneGbk = "\xB1\xBD";           // 苯
-const std::string kTolueneGbk = "\xBC\xD7\xB1\xBD";   // 甲苯
-const std::string kUvGbk = "\xD7\xCF\x20\xCD\xE2";    // 紫 外
-const std::string kChromGbk = "\xCD\xBC\xC6\xD7";     // 图谱
-const std::string kSongtiGbk = "\xCB\xCE\xCC\xE5";    // 宋体
+const std::string kBenzeneGbk = "\xB1\xBD";          // 苯
+const std::string kTolueneGbk = "\xBC\xD7\xB1\xBD";  // 甲苯
+const std::string kUvGbk = "\xD7\xCF\x20\xCD\xE2";   // 紫 外
+const std::string kChromGbk = "\xCD\xBC\xC6\xD7";    // 图谱
+const std::string kSongtiGbk = "\xCB\xCE\xCC\xE5";   // 宋体
 
 // The 255-byte component name: 127 times 苯 and an X, so it needs the 0xFF + u16 prefix.
 std::string LongNameGbk() {
