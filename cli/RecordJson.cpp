@@ -81,8 +81,10 @@ Json ParamsJson(const IntegrationParams& p) {
                 {"m_DeleteMode", p.m_DeleteMode},     {"m_UseTimeProgram", p.m_UseTimeProgram}};
 }
 
-Json PeakJson(const PeakRecord& p) {
-    return Json{{"m_Number", p.m_Number},
+}  // namespace
+
+Json PeakJson(const PeakRecord& p, bool withRawSum) {
+    Json peak{{"m_Number", p.m_Number},
                 {"m_Aux", p.m_Aux},
                 {"m_GroupSize", p.m_GroupSize},
                 {"m_ApexTime", p.m_ApexTime},
@@ -116,7 +118,12 @@ Json PeakJson(const PeakRecord& p) {
                 {"m_Extra8", p.m_Extra8},
                 {"m_Component", p.m_Component},
                 {"m_ComponentName", p.m_ComponentName}};
+    if (withRawSum)
+        peak["m_RawSum"] = p.m_RawSum;
+    return peak;
 }
+
+namespace {
 
 Json PrintSettingsJson(const PrintSettings& s) {
     return Json{{"instrumentType", s.instrumentType},
@@ -251,7 +258,7 @@ Json ToJson(const CTzLabDoc& doc, bool withSamples) {
     tree["m_TimeProgram"] = program;
     Json peaks = Json::array();
     for (const auto& p : doc.m_Peaks)
-        peaks.push_back(PeakJson(p));
+        peaks.push_back(PeakJson(p, false));
     tree["m_Peaks"] = peaks;
     tree["printSettings"] = PrintSettingsJson(doc.m_PrintSettings);
     tree["m_UseManualEvents"] = doc.m_UseManualEvents;
@@ -260,7 +267,7 @@ Json ToJson(const CTzLabDoc& doc, bool withSamples) {
         events.push_back({{"m_Type", e.m_Type},
                           {"m_Param1", e.m_Param1},
                           {"m_Param2", e.m_Param2},
-                          {"m_Peak", PeakJson(e.m_Peak)},
+                          {"m_Peak", PeakJson(e.m_Peak, false)},
                           {"m_Time", e.m_Time}});
     tree["m_ManualEvents"] = events;
     tree["m_ColumnLength"] = doc.m_ColumnLength;

@@ -4,12 +4,14 @@
 
 #include "cli/CliCommon.h"
 #include "cli/FileCommands.h"
+#include "cli/IntegrateCommands.h"
 
 int main(int argc, char** argv) {
     CLI::App app{"LX6600 chromatography workstation, command line"};
     app.require_subcommand(1);
     int exitCode = lx::cli::kOk;
     lx::cli::AddFileCommands(app, exitCode);
+    lx::cli::AddIntegrateCommands(app, exitCode);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {

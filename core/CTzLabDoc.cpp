@@ -136,12 +136,12 @@ bool CTzLabDoc::NoBoundaryInside(std::int32_t a, std::int32_t b) const {
     return true;
 }
 
-int CTzLabDoc::DeletePeak(int k) {
+bool CTzLabDoc::RemovePeak(int k) {
     if (k < 0 || static_cast<std::size_t>(k) >= m_Peaks.size())
-        return 0;
+        return false;
     m_Peaks.erase(m_Peaks.begin() + k);
     RenumberPeaks();
-    return 1;
+    return true;
 }
 
 void CTzLabDoc::RenumberPeaks() {

@@ -62,8 +62,9 @@ public:
     int PeakAt(std::int32_t i) const;
     // False when some peak's baseline starts or ends strictly between a and b.
     bool NoBoundaryInside(std::int32_t a, std::int32_t b) const;
-    // Removes peak k and renumbers the table; 0 when k is outside the table, else 1.
-    int DeletePeak(int k);
+    // Removes peak k and renumbers the table; false when k is outside the table. Deleting a
+    // peak as the operator does also recomputes the table (DeletePeak of the integration).
+    bool RemovePeak(int k);
     void RenumberPeaks();
 
     // Takes the method part of `other` (a channel set-up file, a project, the parameter

@@ -19,4 +19,12 @@ inline std::int32_t TruncToInt(double v) {
     return static_cast<std::int32_t>(v);
 }
 
+inline std::int32_t SaturateToInt(std::int64_t v) {
+    if (v > std::numeric_limits<std::int32_t>::max())
+        return std::numeric_limits<std::int32_t>::max();
+    if (v < std::numeric_limits<std::int32_t>::min())
+        return std::numeric_limits<std::int32_t>::min();
+    return static_cast<std::int32_t>(v);
+}
+
 }  // namespace lx

@@ -126,12 +126,12 @@ TEST(CTzLabDoc, PeakLookups) {
     EXPECT_TRUE(CTzLabDoc().NoBoundaryInside(0, 1000));
 }
 
-TEST(CTzLabDoc, DeletePeakRenumbers) {
+TEST(CTzLabDoc, RemovePeakRenumbers) {
     CTzLabDoc doc = WithPeaks();
-    EXPECT_EQ(doc.DeletePeak(3), 0);
-    EXPECT_EQ(doc.DeletePeak(-1), 0);
+    EXPECT_FALSE(doc.RemovePeak(3));
+    EXPECT_FALSE(doc.RemovePeak(-1));
     EXPECT_EQ(doc.m_Peaks.size(), 3u);
-    EXPECT_EQ(doc.DeletePeak(1), 1);
+    EXPECT_TRUE(doc.RemovePeak(1));
     ASSERT_EQ(doc.m_Peaks.size(), 2u);
     EXPECT_EQ(doc.m_Peaks[1].m_Start, 50);
     EXPECT_EQ(doc.m_Peaks[1].m_Number, 2);

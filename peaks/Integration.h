@@ -1,0 +1,22 @@
+#pragma once
+// The integration pipeline of one chromatogram and its entry points.
+
+#include "core/CTzLabDoc.h"
+
+namespace lx {
+
+// The whole pipeline from the samples: detection with the time program, baseline refinement,
+// areas, small-peak removal, percentages and figures. Nothing of the previous table survives.
+void Reintegrate(CTzLabDoc& doc);
+
+// What the peak-detect command and the end of a run do: forget the selected peak, reintegrate,
+// then quantify. Without a method project each peak's content is its area fraction.
+void IntegrateAndQuantify(CTzLabDoc& doc);
+
+// After the table was edited by hand: crossing removal, then areas and figures again.
+void RecomputePeaks(CTzLabDoc& doc);
+
+// Removes peak k and recomputes; 0 when k is outside the table, else 1.
+int DeletePeak(CTzLabDoc& doc, int k);
+
+}  // namespace lx
