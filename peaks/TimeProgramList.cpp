@@ -13,7 +13,9 @@ std::size_t InsertTimeProgramEntry(std::vector<TimeProgramEntry>& program,
                                    const TimeProgramEntry& entry) {
     auto at = std::find_if(program.begin(), program.end(),
                            [&](const TimeProgramEntry& e) { return e.m_Time > entry.m_Time; });
-    return static_cast<std::size_t>(program.insert(at, entry) - program.begin());
+    const auto row = at - program.begin();
+    program.insert(at, entry);
+    return static_cast<std::size_t>(row);
 }
 
 bool EditTimeProgramEntry(std::vector<TimeProgramEntry>& program, std::size_t row,
