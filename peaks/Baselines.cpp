@@ -249,41 +249,76 @@ void RefineBaselines(CTzLabDoc& doc, std::int32_t bunch, double threshold) {
     RemoveBaselineCrossings(doc);
 }
 
-void RemoveBaselineCrossings(CTzLabDoc& doc) {
-    const SampleArray& samples = doc.m_Samples;
+namespace {
+
+// Moves one end of a baseline inward, one sample at a time, while its line lies above the
+// signal somewhere on that side of the apex; after each move the line is tested again.
+//
+// Only whether the line crosses matters, not where, so the sample that crossed the previous
+// line is tried first: when the end creeps up a long flank under a crossing that persists,
+// each move costs one test instead of a rescan of the flank. The tests are the same float
+// expressions either way, so the result is the literal one.
+template <class Side>
+void MoveInWhileCrossing(PeakRecord& p, const SampleArray& samples, Side side) {
     auto S = [&](std::int32_t i) { return samples.At(i); };
+    std::int64_t witness = -1;
+    for (;;) {
+        const BaseLine line =
+            BaseLine::Through(p.m_BaseStart, p.m_BaseStartValue, p.m_BaseEnd, p.m_BaseEndValue);
+        const auto crosses = [&](std::int32_t i) { return line.At(i) > S(i); };
+        bool crossing = false;
+        if (side.InRange(p, witness) && crosses(static_cast<std::int32_t>(witness))) {
+            crossing = true;
+        } else {
+            witness = -1;
+            for (std::int32_t i = side.First(p); side.InRange(p, i); i = side.Next(i)) {
+                if (crosses(i)) {
+                    crossing = true;
+                    witness = i;
+                    break;
+                }
+            }
+        }
+        if (!crossing)
+            return;
+        side.MoveIn(p, S);
+    }
+}
+
+// From the baseline start toward the apex.
+struct StartSide {
+    static std::int32_t First(const PeakRecord& p) { return p.m_BaseStart; }
+    static std::int32_t Next(std::int32_t i) { return i + 1; }
+    static bool InRange(const PeakRecord& p, std::int64_t i) { return i >= p.m_BaseStart && i < p.m_Apex; }
+    template <class Sample>
+    static void MoveIn(PeakRecord& p, Sample S) {
+        ++p.m_BaseStart;
+        p.m_Start = p.m_BaseStart;
+        p.m_BaseStartValue = S(p.m_BaseStart);
+    }
+};
+
+// From the peak's end down toward the apex.
+struct EndSide {
+    static std::int32_t First(const PeakRecord& p) { return p.m_End; }
+    static std::int32_t Next(std::int32_t i) { return i - 1; }
+    static bool InRange(const PeakRecord& p, std::int64_t i) { return i <= p.m_End && i > p.m_Apex; }
+    template <class Sample>
+    static void MoveIn(PeakRecord& p, Sample S) {
+        --p.m_End;
+        p.m_BaseEnd = p.m_End;
+        p.m_BaseEndValue = S(p.m_End);
+    }
+};
+
+}  // namespace
+
+void RemoveBaselineCrossings(CTzLabDoc& doc) {
     for (PeakRecord& p : doc.m_Peaks) {
-        // Literal rescans; each move shifts the end point by one sample.
-        for (bool moved = true; moved;) {
-            moved = false;
-            const BaseLine line =
-                BaseLine::Through(p.m_BaseStart, p.m_BaseStartValue, p.m_BaseEnd, p.m_BaseEndValue);
-            for (std::int32_t i = p.m_BaseStart; i < p.m_Apex; ++i) {
-                if (line.At(i) > S(i)) {
-                    ++p.m_BaseStart;
-                    p.m_Start = p.m_BaseStart;
-                    p.m_BaseStartValue = S(p.m_BaseStart);
-                    moved = true;
-                    break;
-                }
-            }
-        }
-        for (bool moved = true; moved;) {
-            moved = false;
-            const BaseLine line =
-                BaseLine::Through(p.m_BaseStart, p.m_BaseStartValue, p.m_BaseEnd, p.m_BaseEndValue);
-            for (std::int32_t i = p.m_End; i > p.m_Apex; --i) {
-                if (line.At(i) > S(i)) {
-                    --p.m_End;
-                    p.m_BaseEnd = p.m_End;
-                    p.m_BaseEndValue = S(p.m_End);
-                    moved = true;
-                    break;
-                }
-            }
-        }
-        p.m_StartValue = S(p.m_Start);
-        p.m_EndValue = S(p.m_End);
+        MoveInWhileCrossing(p, doc.m_Samples, StartSide{});
+        MoveInWhileCrossing(p, doc.m_Samples, EndSide{});
+        p.m_StartValue = doc.m_Samples.At(p.m_Start);
+        p.m_EndValue = doc.m_Samples.At(p.m_End);
     }
 }
 

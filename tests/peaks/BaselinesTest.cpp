@@ -2,6 +2,9 @@
 // extension works in steps of W = 5 samples against a threshold of 3 uV.
 #include <gtest/gtest.h>
 
+#include <random>
+
+#include "peaks/BaseLine.h"
 #include "peaks/Baselines.h"
 #include "peaks/PeakAreas.h"
 #include "tests/peaks/PeakTestSignals.h"
@@ -108,6 +111,69 @@ TEST(Baselines, CrossingRemovalMovesTheStartInUntilTheLineClears) {
     EXPECT_EQ(p.m_StartValue, 0);
     EXPECT_EQ(p.m_End, 30);
     EXPECT_EQ(p.m_EndValue, 50);
+}
+
+// The crossing removal exactly as described: after every move, rescan from the new end.
+void LiteralCrossingRemoval(CTzLabDoc& doc) {
+    auto S = [&](std::int32_t i) { return doc.m_Samples.At(i); };
+    for (PeakRecord& p : doc.m_Peaks) {
+    restartStart:
+        for (std::int32_t i = p.m_BaseStart; i < p.m_Apex; ++i) {
+            const BaseLine line = BaseLine::Through(p.m_BaseStart, p.m_BaseStartValue, p.m_BaseEnd, p.m_BaseEndValue);
+            if (line.At(i) > S(i)) {
+                ++p.m_BaseStart;
+                p.m_Start = p.m_BaseStart;
+                p.m_BaseStartValue = S(p.m_BaseStart);
+                goto restartStart;
+            }
+        }
+    restartEnd:
+        for (std::int32_t i = p.m_End; i > p.m_Apex; --i) {
+            const BaseLine line = BaseLine::Through(p.m_BaseStart, p.m_BaseStartValue, p.m_BaseEnd, p.m_BaseEndValue);
+            if (line.At(i) > S(i)) {
+                --p.m_End;
+                p.m_BaseEnd = p.m_End;
+                p.m_BaseEndValue = S(p.m_End);
+                goto restartEnd;
+            }
+        }
+        p.m_StartValue = S(p.m_Start);
+        p.m_EndValue = S(p.m_End);
+    }
+}
+
+TEST(Baselines, CrossingRemovalEqualsTheLiteralRescanOnRandomTables) {
+    std::mt19937 random(99);
+    auto uniform = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random); };
+    int moved = 0;
+    for (int trial = 0; trial < 2000; ++trial) {
+        const int n = uniform(3, 400);
+        std::vector<std::int32_t> v(static_cast<std::size_t>(n));
+        std::int32_t level = uniform(-1000, 1000);
+        const int roughness = uniform(0, 300);
+        for (auto& x : v)
+            x = level += uniform(-roughness, roughness);
+        CTzLabDoc doc = DocWith(v);
+        for (int k = uniform(1, 4); k > 0; --k) {
+            PeakRecord p;
+            p.m_Apex = uniform(0, n - 1);
+            p.m_Start = p.m_BaseStart = uniform(0, p.m_Apex);
+            p.m_End = uniform(p.m_Apex, n - 1);
+            p.m_BaseEnd = uniform(0, 3) == 0 ? uniform(p.m_End, n - 1) : p.m_End;  // a skimmed parent's
+            p.m_BaseStartValue = v[static_cast<std::size_t>(p.m_BaseStart)] + uniform(-200, 200);
+            p.m_BaseEndValue = v[static_cast<std::size_t>(p.m_BaseEnd)] + uniform(-200, 200);
+            doc.m_Peaks.push_back(p);
+        }
+        const CTzLabDoc before = doc;
+        CTzLabDoc literal = doc;
+        LiteralCrossingRemoval(literal);
+        RemoveBaselineCrossings(doc);
+        ASSERT_EQ(doc.m_Peaks, literal.m_Peaks) << "trial " << trial;
+        for (std::size_t k = 0; k < doc.m_Peaks.size(); ++k)
+            moved += doc.m_Peaks[k].m_Start != before.m_Peaks[k].m_Start &&
+                     doc.m_Peaks[k].m_End != before.m_Peaks[k].m_End;
+    }
+    EXPECT_GT(moved, 500);  // both ends moved in many tables: the comparison had work to do
 }
 
 }  // namespace
