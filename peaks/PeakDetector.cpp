@@ -48,6 +48,22 @@ PeakDetector::PeakDetector(CTzLabDoc& doc) : m_Doc(doc), m_Peaks(doc.m_Peaks) {
     m_UseTimeProgram = p.m_UseTimeProgram != 0 && !doc.m_TimeProgram.empty();
     for (const auto& e : doc.m_TimeProgram)
         m_EventIndex.push_back(doc.TimeToIndex(e.m_Time));
+    DeriveBunchRule();
+}
+
+void PeakDetector::DeriveBunchRule() {
+    m_Reciprocal = m_Bunch >= 1 ? TruncatingReciprocal(m_Bunch) : 0.0;
+    // For an integer d: d > T exactly when d > floor(T), and d < -T exactly when d < -floor(T).
+    // Thresholds beyond any 32-bit slope are clamped, which keeps those answers.
+    constexpr double kBeyond = 1e12;
+    if (std::isnan(m_Threshold)) {
+        m_RisingAbove = std::numeric_limits<std::int64_t>::max();
+        m_FallingBelow = std::numeric_limits<std::int64_t>::min();
+    } else {
+        const auto f = static_cast<std::int64_t>(std::floor(std::clamp(m_Threshold, -kBeyond, kBeyond)));
+        m_RisingAbove = f;
+        m_FallingBelow = -f;
+    }
 }
 
 void PeakDetector::Run() {
@@ -120,6 +136,7 @@ void PeakDetector::TimeProgramStep() {
     if (m_Bunch < 1)
         m_Bunch = 1;
     m_PosOffset = m_Bunch / 2 + 2;
+    DeriveBunchRule();
 
     if (m_Forbidden == 1) {
         m_Allowed = 0;
@@ -156,8 +173,7 @@ void PeakDetector::FeedSamples(const std::int32_t* v, std::size_t n) {
         if (++fill != bunch)
             continue;
         m_Count = count;
-        m_BunchSum = static_cast<std::int32_t>(bunchSum);
-        CompleteBunch();
+        CompleteBunch(static_cast<std::int32_t>(bunchSum));
         bunchSum = 0;
         fill = 0;
     }
@@ -168,21 +184,17 @@ void PeakDetector::FeedSamples(const std::int32_t* v, std::size_t n) {
     m_BunchFill = fill;
 }
 
-void PeakDetector::CompleteBunch() {
+void PeakDetector::CompleteBunch(std::int32_t bunchSum) {
     const std::int32_t pos = Wrap(static_cast<std::int64_t>(m_Count) - m_PosOffset);
     ++m_Bunches;
-    if (m_ReciprocalOf != m_Bunch) {
-        m_ReciprocalOf = m_Bunch;
-        m_Reciprocal = TruncatingReciprocal(m_Bunch);
-    }
-    const std::int32_t mean = DivideTowardZero(m_BunchSum, m_Reciprocal);
-    const double d = m_Bunches == 1 ? 0.0 : static_cast<double>(Wrap(static_cast<std::int64_t>(mean) - m_PrevMean));
+    const std::int32_t mean = DivideTowardZero(bunchSum, m_Reciprocal);
+    const std::int64_t d = m_Bunches == 1 ? 0 : Wrap(static_cast<std::int64_t>(mean) - m_PrevMean);
     m_PrevMean = mean;
     m_BunchSum = m_BunchFill = 0;
     // Rising when d > threshold, else falling when d < -threshold, else flat; written without
     // branches because on a noisy baseline the class is anyone's guess.
-    const std::int32_t rising = d > m_Threshold;
-    const std::int32_t falling = (d < -m_Threshold) & (rising ^ 1);
+    const std::int32_t rising = d > m_RisingAbove;
+    const std::int32_t falling = (d < m_FallingBelow) & (rising ^ 1);
     const std::int32_t cls = rising * kRising + falling * kFalling;
     PushBunch(pos, cls);
 
@@ -191,7 +203,7 @@ void PeakDetector::CompleteBunch() {
     if (m_Bunches == m_Window) {
         m_Bunches = m_Window - 1;
         CountClasses();
-        if (m_Allowed)
+        if (m_Allowed && StateCanChange())
             StateMachineStep();
     }
     if (m_HistorySize > kMaxHistory) {  // one push at a time: one entry to drop at most
@@ -231,60 +243,65 @@ void PeakDetector::CountClasses() {
     m_Falling = static_cast<std::int32_t>((m_WindowCounts >> 16) & 0xFF);
 }
 
-void PeakDetector::StateMachineStep() {
+bool PeakDetector::StateCanChange() const {
     const std::int32_t R = m_Rising, F = m_Falling, Z = m_Flat, W = m_Window;
+    switch (m_State) {
+        case 0: return R >= W;
+        case 1: return R > Z + F;
+        case 2: return F > Z + R;
+        case 3: return F >= Z + R || F >= W || R >= W;
+        case 4: return R >= W || Z >= W;
+        default: return false;
+    }
+}
+
+void PeakDetector::StateMachineStep() {
     const int last = m_HistorySize - 1;
     switch (m_State) {
-        case 0:
-            if (R >= W) {
-                m_Window = 3;
-                // Back over the rising bunches to the last one before the rise; the index is
-                // tested before the class is read.
-                int j = last;
-                for (;;) {
-                    --j;
-                    if (!(j > 0 && BunchPos(j) > 0))
-                        break;
-                    if (BunchClassAt(j) != kRising)
-                        break;
-                }
-                if (j < 0)
-                    j = 0;
-                const std::int32_t p = BunchPos(j);
-                m_Building.m_Flags = 0;
-                m_Building.m_Start = m_Building.m_BaseStart = p;
-                m_Building.m_StartValue = m_Building.m_BaseStartValue = S(p);
-                m_State = 1;
+        case 0: {  // on the baseline: a peak starts
+            m_Window = 3;
+            // Back over the rising bunches to the last one before the rise; the index is
+            // tested before the class is read.
+            int j = last;
+            for (;;) {
+                --j;
+                if (!(j > 0 && BunchPos(j) > 0))
+                    break;
+                if (BunchClassAt(j) != kRising)
+                    break;
             }
+            if (j < 0)
+                j = 0;
+            const std::int32_t p = BunchPos(j);
+            m_Building.m_Flags = 0;
+            m_Building.m_Start = m_Building.m_BaseStart = p;
+            m_Building.m_StartValue = m_Building.m_BaseStartValue = S(p);
+            m_State = 1;
             break;
-        case 1:
-            if (R > Z + F)
-                m_State = 2;
+        }
+        case 1:  // the rise is confirmed
+            m_State = 2;
             break;
-        case 2:
-            if (F > Z + R) {
-                int j = last;
-                while (j > 0 && BunchClassAt(j) != kRising)
-                    --j;
-                const std::int32_t p = BunchPos(j);
-                m_Building.m_Apex = p;
-                m_Building.m_ApexTime = m_Doc.SpanToMinutes(p);
-                m_Building.m_ApexValue = S(p);
-                m_State = 3;
-            }
+        case 2: {  // the apex has passed: it is the newest rising bunch
+            int j = last;
+            while (j > 0 && BunchClassAt(j) != kRising)
+                --j;
+            const std::int32_t p = BunchPos(j);
+            m_Building.m_Apex = p;
+            m_Building.m_ApexTime = m_Doc.SpanToMinutes(p);
+            m_Building.m_ApexValue = S(p);
+            m_State = 3;
             break;
-        case 3:
-            if (F >= Z + R || F >= W || R >= W)
-                m_State = 4;
+        }
+        case 3:  // falling: the tail begins
+            m_State = 4;
             break;
         case 4: {
-            if (R < W && Z < W)
-                break;
             int j = last;
             while (j >= 1 && BunchClassAt(j) == kRising)
                 --j;
             const std::int32_t p = BunchPos(j);
-            if (R >= W) {
+            if (m_Rising >= m_Window) {
                 // A new rise before the signal settled: the peak ends in a valley and the next
                 // one starts there.
                 m_Building.m_End = m_Building.m_BaseEnd = p;
@@ -298,7 +315,7 @@ void PeakDetector::StateMachineStep() {
                 m_Building.m_Start = m_Building.m_BaseStart = p;
                 m_Building.m_Flags = kStartsInValley;
                 m_State = 1;
-            } else {
+            } else {  // flat again: the peak ends
                 m_Window = 5;
                 m_Building.m_End = m_Building.m_BaseEnd = p;
                 m_Building.m_EndValue = m_Building.m_BaseEndValue = S(p);

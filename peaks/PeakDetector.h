@@ -71,9 +71,15 @@ private:
     // Feeds samples during which the time program step has nothing to do: the bunch size
     // stays as it is, so the running state can live in registers.
     void FeedSamples(const std::int32_t* v, std::size_t n);
-    void CompleteBunch();
+    void CompleteBunch(std::int32_t bunchSum);
+    // What a bunch needs of the bunch size and threshold in force, derived when they change.
+    void DeriveBunchRule();
     void PushBunch(std::int32_t pos, std::int32_t cls);
     void CountClasses();
+    // Whether this evaluation moves the state machine; most bunches leave it where it is, and
+    // the transition itself is kept off that path.
+    bool StateCanChange() const;
+    // The transition out of the current state; only when StateCanChange().
     void StateMachineStep();
     void ForcedClose();
     void AppendBuilding();
@@ -104,9 +110,11 @@ private:
     double m_RecordThreshold = 0.0;
     std::int32_t m_RecordDoublingPeriod = 0;
     std::int32_t m_LockIndex = 0;
-    // 1 / m_Bunch for the bunch it was computed for.
-    std::int32_t m_ReciprocalOf = 0;
+    // 1 / m_Bunch for DivideTowardZero; floor(m_Threshold), against which an integer slope
+    // compares as it does against the threshold itself (no slope passes a NaN threshold).
     double m_Reciprocal = 0.0;
+    std::int64_t m_RisingAbove = 0;
+    std::int64_t m_FallingBelow = 0;
     // 2^m_Doublings for the m_Doublings it was computed for.
     std::int32_t m_FactorDoublings = 0;
     double m_DoublingFactor = 1.0;

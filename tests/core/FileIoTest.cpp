@@ -16,6 +16,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
+int FilesIn(const fs::path& folder) {
+    int files = 0;
+    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder))
+        ++files;
+    return files;
+}
+
 TEST(FileIo, SaveReplacesTheFileAndLeavesNoTemporary) {
     test::TempDir dir;
     std::string path = dir.Path("run.Tzd");
@@ -30,10 +37,7 @@ TEST(FileIo, SaveReplacesTheFileAndLeavesNoTemporary) {
     EXPECT_EQ(back->m_Operator, "second");
     EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    int files = 0;
-    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(dir.path()))
-        ++files;
-    EXPECT_EQ(files, 1);
+    EXPECT_EQ(FilesIn(dir.path()), 1);
 }
 
 // A write that fails half way (here: the file size limit, as a full disk would) leaves the old
@@ -61,10 +65,7 @@ TEST(FileIo, FailedSaveKeepsTheOldFile) {
     ASSERT_FALSE(saved.ok());
     EXPECT_EQ(saved.error.rfind("保存文件[" + path + "]失败!", 0), 0u) << saved.error;
     EXPECT_EQ(test::ReadBytes(path), before);
-    int files = 0;
-    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(dir.path()))
-        ++files;
-    EXPECT_EQ(files, 1);
+    EXPECT_EQ(FilesIn(dir.path()), 1);
 }
 
 TEST(FileIo, SaveIntoAMissingFolderFailsWithAMessage) {
