@@ -38,7 +38,8 @@ struct Shape {
 void Render(const Shape& s, std::vector<double>& signal) {
     const double reach = 6.0 * s.sigma + 8.0 * s.tau;
     const auto from = static_cast<std::int64_t>(std::max(0.0, s.centre - 6.0 * s.sigma));
-    const auto to = std::min(static_cast<std::int64_t>(signal.size()), static_cast<std::int64_t>(s.centre + reach) + 1);
+    const auto to = std::min(static_cast<std::int64_t>(signal.size()),
+                             static_cast<std::int64_t>(s.centre + reach) + 1);
     for (std::int64_t i = from; i < to; ++i) {
         const double x = (static_cast<double>(i) - s.centre) / s.sigma;
         double y = std::exp(-0.5 * x * x);
@@ -62,13 +63,15 @@ std::vector<Shape> PlanPeaks(Random& random, std::size_t count, const SyntheticR
             shapes.push_back({at, height, sigma, sigma * random.Between(1.5, 4.0)});
         } else if (kind < 0.82) {  // fused pair: a valley between two close peaks
             shapes.push_back({at, height, sigma, 0.0});
-            shapes.push_back({at + sigma * random.Between(2.6, 3.6), height * random.Between(0.3, 1.2), sigma, 0.0});
+            shapes.push_back({at + sigma * random.Between(2.6, 3.6),
+                              height * random.Between(0.3, 1.2), sigma, 0.0});
         } else if (kind < 0.95) {  // a small rider on the tail of a large peak
             const double parent = std::max(height * 5, 50000.0);
             const double tau = sigma * random.Between(3.0, 5.0);
             shapes.push_back({at, parent, sigma, tau});
             // Far enough down the tail to be skimmed, tall enough to be seen against its fall.
-            shapes.push_back({at + tau * random.Between(5.0, 6.0), parent / random.Between(130.0, 170.0),
+            shapes.push_back({at + tau * random.Between(5.0, 6.0),
+                              parent / random.Between(130.0, 170.0),
                               sigma * random.Between(0.8, 1.2), 0.0});
         } else {
             shapes.push_back({at, -height * 0.2, sigma, 0.0});

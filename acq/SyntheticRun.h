@@ -11,11 +11,11 @@ namespace lx {
 struct SyntheticRunOptions {
     std::uint32_t seed = 1;
     double minutes = 30.0;
-    std::int32_t rate = 20;         // samples per second
+    std::int32_t rate = 20;           // samples per second
     std::int32_t peakSpacing = 2000;  // mean samples from one peak to the next
-    double noise = 2.0;             // uV, standard deviation
-    double drift = 30.0;            // uV per minute
-    std::int32_t baseline = 1000;   // uV at the start
+    double noise = 2.0;               // uV, standard deviation
+    double drift = 30.0;              // uV per minute
+    std::int32_t baseline = 1000;     // uV at the start
 };
 
 // Gaussian and tailing peaks, fused pairs, small riders on large tails and negative dips, on

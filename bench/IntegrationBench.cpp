@@ -45,7 +45,12 @@ void BM_Reintegrate(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * state.range(0));
     state.counters["peaks"] = static_cast<double>(doc.m_Peaks.size());
 }
-BENCHMARK(BM_Reintegrate)->Arg(72000)->Arg(100000)->Arg(1000000)->Arg(10000000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Reintegrate)
+    ->Arg(72000)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Arg(10000000)
+    ->Unit(benchmark::kMicrosecond);
 
 // The pipeline and the plain loop timed in turns within one run, so both see the same machine;
 // the counter `ratio` compares their best times (this machine's timing is noisy, and the best
@@ -68,9 +73,15 @@ void BM_RatioToPlainLoop(benchmark::State& state) {
         bestPipeline = std::min(bestPipeline, std::chrono::duration<double>(t2 - t1).count());
     }
     state.counters["ratio"] = bestPipeline / bestPlain;
-    state.counters["best_pipeline_Msamples_per_s"] = static_cast<double>(state.range(0)) / bestPipeline / 1e6;
+    state.counters["best_pipeline_Msamples_per_s"] =
+        static_cast<double>(state.range(0)) / bestPipeline / 1e6;
     state.counters["best_pipeline_us"] = bestPipeline * 1e6;
 }
-BENCHMARK(BM_RatioToPlainLoop)->Arg(72000)->Arg(100000)->Arg(1000000)->Arg(10000000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RatioToPlainLoop)
+    ->Arg(72000)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Arg(10000000)
+    ->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -48,7 +48,9 @@ void ApplyOverrides(const IntegrateOptions& o, CTzLabDoc& doc) {
 
 std::string PeakTable(const std::string& file, const std::vector<PeakRecord>& peaks) {
     std::string out = "== " + file + Format(" (%zu peaks)\n", peaks.size());
-    out += "  No.    Time/min            Area       Height/uV    Area%   HalfW/min  Tailing     Plates  Resol.  Flags\n";
+    out +=
+        "  No.    Time/min            Area       Height/uV    Area%   HalfW/min  Tailing     "
+        "Plates  Resol.  Flags\n";
     for (const PeakRecord& p : peaks)
         out += Format("%5d %11.3f %15.1f %14.1f %8.3f %11.4f %8.3f %10.0f %7.3f %6d\n", p.m_Number,
                       p.m_ApexTime, p.m_Area, p.m_Height, p.m_AreaPercent, p.m_HalfWidthTime,
@@ -74,7 +76,8 @@ FileOutcome IntegrateOne(const IntegrateOptions& o, const std::string& file) {
         for (const PeakRecord& p : doc.m_Peaks)
             peaks.push_back(PeakJson(p, true));
         nlohmann::ordered_json tree{{"file", file}, {"m_Peaks", peaks}};
-        outcome.output = tree.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
+        outcome.output =
+            tree.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
     } else {
         outcome.output = PeakTable(file, doc.m_Peaks);
     }
@@ -98,7 +101,8 @@ int RunIntegrate(const IntegrateOptions& o) {
         for (std::size_t i; (i = next++) < o.files.size();)
             outcomes[i] = IntegrateOne(o, o.files[i]);
     };
-    const unsigned threads = std::min<std::size_t>(std::max(1u, std::thread::hardware_concurrency()), o.files.size());
+    const unsigned threads =
+        std::min<std::size_t>(std::max(1u, std::thread::hardware_concurrency()), o.files.size());
     std::vector<std::jthread> pool;
     for (unsigned t = 1; t < threads; ++t)
         pool.emplace_back(worker);
@@ -130,28 +134,34 @@ int RunSynth(const SynthOptions& o) {
 
 void AddIntegrateCommands(CLI::App& app, int& exitCode) {
     auto o = std::make_shared<IntegrateOptions>();
-    auto* cmd = app.add_subcommand("integrate", "Integrate chromatograms with their own parameters and print the peak tables");
+    auto* cmd = app.add_subcommand(
+        "integrate", "Integrate chromatograms with their own parameters and print the peak tables");
     cmd->add_option("FILE", o->files, "chromatogram files")->required();
     cmd->add_flag("--json", o->json, "one JSON object per file: {\"file\", \"m_Peaks\"}");
     auto* save = cmd->add_option("--save", o->saveTo, "write the integrated chromatogram here");
-    cmd->add_flag("--in-place", o->inPlace, "write each integrated chromatogram back")->excludes(save);
+    cmd->add_flag("--in-place", o->inPlace, "write each integrated chromatogram back")
+        ->excludes(save);
     cmd->add_option("--half-width", o->halfWidth, "bunch size of the detector, samples");
     cmd->add_option("--slope", o->slope, "slope sensitivity");
     cmd->add_option("--min-area", o->minArea, "drop peaks at or below this area");
     cmd->add_option("--min-height", o->minHeight, "drop peaks at or below this height");
     cmd->add_option("--time-doubling", o->timeDoubling, "minutes after which the bunch doubles");
-    cmd->add_option("--height-ratio", o->heightRatio, "height ratio above which a fused peak is a rider");
+    cmd->add_option("--height-ratio", o->heightRatio,
+                    "height ratio above which a fused peak is a rider");
     cmd->add_option("--lock-time", o->lockTime, "minutes without integration from the start");
-    cmd->add_option("--use-time-program", o->useTimeProgram, "0 or 1")->check(CLI::IsMember({0, 1}));
+    cmd->add_option("--use-time-program", o->useTimeProgram, "0 or 1")
+        ->check(CLI::IsMember({0, 1}));
     cmd->callback([o, &exitCode] { exitCode = RunIntegrate(*o); });
 
     auto s = std::make_shared<SynthOptions>();
-    auto* synth = app.add_subcommand("synth", "Write a synthetic chromatogram (integrated) to try methods on");
+    auto* synth = app.add_subcommand(
+        "synth", "Write a synthetic chromatogram (integrated) to try methods on");
     synth->add_option("OUT", s->out)->required();
     synth->add_option("--seed", s->run.seed, "the same seed gives the same samples");
     synth->add_option("--minutes", s->run.minutes, "run length")->check(CLI::Range(0.0, 100000.0));
     synth->add_option("--rate", s->run.rate, "samples per second")->check(CLI::Range(1, 1000));
-    synth->add_option("--spacing", s->run.peakSpacing, "mean samples between peaks")->check(CLI::Range(50, 100000000));
+    synth->add_option("--spacing", s->run.peakSpacing, "mean samples between peaks")
+        ->check(CLI::Range(50, 100000000));
     synth->add_option("--noise", s->run.noise, "baseline noise, uV");
     synth->add_option("--drift", s->run.drift, "baseline drift, uV per minute");
     synth->callback([s, &exitCode] { exitCode = RunSynth(*s); });

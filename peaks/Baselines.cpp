@@ -34,9 +34,7 @@ public:
 
 private:
     std::int32_t S(std::int64_t i) const {
-        return i >= 0 && i < static_cast<std::int64_t>(m_Samples.size())
-                   ? m_Samples.data()[i]
-                   : -1;
+        return i >= 0 && i < static_cast<std::int64_t>(m_Samples.size()) ? m_Samples.data()[i] : -1;
     }
 
     // Mean of `n` samples from `first`, as a floating sum divided by n and truncated.
@@ -215,9 +213,8 @@ private:
     // Lays the line from a's baseline start to b's baseline end under a..b; false when it
     // lies above some member's start or end value.
     bool TestRange(std::size_t a, std::size_t b) {
-        const BaseLine line =
-            BaseLine::Through(m_Peaks[a].m_BaseStart, m_Peaks[a].m_BaseStartValue,
-                              m_Peaks[b].m_BaseEnd, m_Peaks[b].m_BaseEndValue);
+        const BaseLine line = BaseLine::Through(m_Peaks[a].m_BaseStart, m_Peaks[a].m_BaseStartValue,
+                                                m_Peaks[b].m_BaseEnd, m_Peaks[b].m_BaseEndValue);
         for (std::size_t m = a; m <= b; ++m) {
             m_Peaks[m].m_BaseStartValue = line.At(m_Peaks[m].m_BaseStart);
             m_Peaks[m].m_BaseEndValue = line.At(m_Peaks[m].m_BaseEnd);
@@ -289,7 +286,9 @@ void MoveInWhileCrossing(PeakRecord& p, const SampleArray& samples, Side side) {
 struct StartSide {
     static std::int32_t First(const PeakRecord& p) { return p.m_BaseStart; }
     static std::int32_t Next(std::int32_t i) { return i + 1; }
-    static bool InRange(const PeakRecord& p, std::int64_t i) { return i >= p.m_BaseStart && i < p.m_Apex; }
+    static bool InRange(const PeakRecord& p, std::int64_t i) {
+        return i >= p.m_BaseStart && i < p.m_Apex;
+    }
     template <class Sample>
     static void MoveIn(PeakRecord& p, Sample S) {
         ++p.m_BaseStart;
@@ -302,7 +301,9 @@ struct StartSide {
 struct EndSide {
     static std::int32_t First(const PeakRecord& p) { return p.m_End; }
     static std::int32_t Next(std::int32_t i) { return i - 1; }
-    static bool InRange(const PeakRecord& p, std::int64_t i) { return i <= p.m_End && i > p.m_Apex; }
+    static bool InRange(const PeakRecord& p, std::int64_t i) {
+        return i <= p.m_End && i > p.m_Apex;
+    }
     template <class Sample>
     static void MoveIn(PeakRecord& p, Sample S) {
         --p.m_End;

@@ -11,7 +11,8 @@ void AreaAndHeight(const SampleArray& samples, PeakRecord& p) {
     // The sample just after the baseline start counts twice, as it always has.
     const std::int64_t count = static_cast<std::int64_t>(samples.size());
     double raw = samples.At(p.m_BaseStart + 1);
-    for (std::int64_t i = static_cast<std::int64_t>(p.m_BaseStart) + 1; i < p.m_BaseEnd && i < count; ++i)
+    for (std::int64_t i = static_cast<std::int64_t>(p.m_BaseStart) + 1;
+         i < p.m_BaseEnd && i < count; ++i)
         raw += samples.At(static_cast<std::ptrdiff_t>(i));
     p.m_RawSum = raw;
 
@@ -20,7 +21,8 @@ void AreaAndHeight(const SampleArray& samples, PeakRecord& p) {
     const double span = static_cast<double>(p.m_BaseEnd) - p.m_BaseStart;
     p.m_Area = (raw - (bsv + bev) * span * 0.5) * 0.1;
     // A baseline without length has no slope: the level under the apex is its start level.
-    const double rise = span != 0.0 ? (static_cast<double>(p.m_Apex) - p.m_BaseStart) * (bev - bsv) / span : 0.0;
+    const double rise =
+        span != 0.0 ? (static_cast<double>(p.m_Apex) - p.m_BaseStart) * (bev - bsv) / span : 0.0;
     p.m_Height = p.m_ApexValue - (bsv + rise);
 }
 

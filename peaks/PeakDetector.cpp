@@ -12,10 +12,14 @@ namespace {
 
 // The workstation does this arithmetic in 32-bit ints; a damaged or extreme signal makes it
 // wrap there, and it wraps here the same way instead of being undefined.
-std::int32_t Wrap(std::int64_t v) { return static_cast<std::int32_t>(static_cast<std::uint32_t>(v)); }
+std::int32_t Wrap(std::int64_t v) {
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(v));
+}
 
 // A class's unit in the packed window counts.
-std::uint32_t ClassUnit(std::int32_t cls) { return 1u << (8 * cls); }
+std::uint32_t ClassUnit(std::int32_t cls) {
+    return 1u << (8 * cls);
+}
 
 }  // namespace
 
@@ -60,7 +64,8 @@ void PeakDetector::DeriveBunchRule() {
         m_RisingAbove = std::numeric_limits<std::int64_t>::max();
         m_FallingBelow = std::numeric_limits<std::int64_t>::min();
     } else {
-        const auto f = static_cast<std::int64_t>(std::floor(std::clamp(m_Threshold, -kBeyond, kBeyond)));
+        const auto f =
+            static_cast<std::int64_t>(std::floor(std::clamp(m_Threshold, -kBeyond, kBeyond)));
         m_RisingAbove = f;
         m_FallingBelow = -f;
     }
@@ -246,12 +251,18 @@ void PeakDetector::CountClasses() {
 bool PeakDetector::StateCanChange() const {
     const std::int32_t R = m_Rising, F = m_Falling, Z = m_Flat, W = m_Window;
     switch (m_State) {
-        case 0: return R >= W;
-        case 1: return R > Z + F;
-        case 2: return F > Z + R;
-        case 3: return F >= Z + R || F >= W || R >= W;
-        case 4: return R >= W || Z >= W;
-        default: return false;
+        case 0:
+            return R >= W;
+        case 1:
+            return R > Z + F;
+        case 2:
+            return F > Z + R;
+        case 3:
+            return F >= Z + R || F >= W || R >= W;
+        case 4:
+            return R >= W || Z >= W;
+        default:
+            return false;
     }
 }
 

@@ -37,7 +37,9 @@ public:
     // Bunch history, oldest first: at most kMaxHistory entries are kept.
     static constexpr int kMaxHistory = 59;
     int HistorySize() const { return m_HistorySize; }
-    std::int32_t BunchPos(int j) const { return m_BunchPos[static_cast<std::size_t>(m_HistoryHead + j)]; }
+    std::int32_t BunchPos(int j) const {
+        return m_BunchPos[static_cast<std::size_t>(m_HistoryHead + j)];
+    }
     std::int32_t BunchClassAt(int j) const {
         return m_BunchClass[static_cast<std::size_t>(m_HistoryHead + j)];
     }

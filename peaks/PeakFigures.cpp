@@ -66,7 +66,8 @@ void ComputeFigures(CTzLabDoc& doc) {
         const Crossings base = CrossingsAt(doc.m_Samples, p, LevelAt(doc.m_Samples, p, 0.05));
         // An apex on its own 5 % crossing has no front: no tailing factor can be given.
         const double front = static_cast<double>(p.m_Apex) - base.left;
-        p.m_Tailing = front != 0.0 ? (static_cast<double>(base.right) - base.left) / front * 0.5 : 0.0;
+        p.m_Tailing =
+            front != 0.0 ? (static_cast<double>(base.right) - base.left) / front * 0.5 : 0.0;
         // Both half-height crossings on one sample: a width of zero gives no plate count.
         const double q = p.m_HalfWidthTime != 0.0 ? p.m_ApexTime / p.m_HalfWidthTime : 0.0;
         p.m_Plates = 5.54 * (q * q);

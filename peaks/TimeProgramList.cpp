@@ -7,7 +7,9 @@
 
 namespace lx {
 
-TimeProgramEntry NewTimeProgramEntry() { return {0.0, 3, 30.0, 0}; }
+TimeProgramEntry NewTimeProgramEntry() {
+    return {0.0, 3, 30.0, 0};
+}
 
 std::size_t InsertTimeProgramEntry(std::vector<TimeProgramEntry>& program,
                                    const TimeProgramEntry& entry) {

@@ -14,7 +14,8 @@ namespace lx {
 TimeProgramEntry NewTimeProgramEntry();
 
 // Inserts after every entry of equal or smaller time; returns the entry's row.
-std::size_t InsertTimeProgramEntry(std::vector<TimeProgramEntry>& program, const TimeProgramEntry& entry);
+std::size_t InsertTimeProgramEntry(std::vector<TimeProgramEntry>& program,
+                                   const TimeProgramEntry& entry);
 
 // Replaces row `row` by `entry`, re-sorted by the same rule; false (nothing changed) when the
 // row does not exist.

@@ -11,7 +11,9 @@
 
 namespace lx {
 
-inline double TruncatingReciprocal(std::int32_t d) { return 1.0 / d * (1.0 + 0x1p-50); }
+inline double TruncatingReciprocal(std::int32_t d) {
+    return 1.0 / d * (1.0 + 0x1p-50);
+}
 
 inline std::int32_t DivideTowardZero(std::int32_t n, double truncatingReciprocal) {
     return static_cast<std::int32_t>(static_cast<double>(n) * truncatingReciprocal);

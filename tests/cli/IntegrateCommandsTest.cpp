@@ -14,7 +14,9 @@ namespace {
 
 using nlohmann::json;
 
-test::ProgramRun Cli(const std::vector<std::string>& args) { return test::RunProgram(LX6600_CLI, args); }
+test::ProgramRun Cli(const std::vector<std::string>& args) {
+    return test::RunProgram(LX6600_CLI, args);
+}
 
 std::vector<json> JsonLines(const std::string& text) {
     std::vector<json> out;
@@ -65,8 +67,10 @@ TEST(CliIntegrate, OverridesChangeTheTableAndSaveWritesIt) {
     test::TempDir dir;
     ASSERT_EQ(Cli({"synth", dir.Path("run.Tzd"), "--seed", "5", "--minutes", "60"}).exitCode, 0);
     auto plain = JsonLines(Cli({"integrate", dir.Path("run.Tzd"), "--json"}).out);
-    auto strict = JsonLines(Cli({"integrate", dir.Path("run.Tzd"), "--json", "--min-area", "50000"}).out);
-    auto locked = JsonLines(Cli({"integrate", dir.Path("run.Tzd"), "--json", "--lock-time", "30"}).out);
+    auto strict =
+        JsonLines(Cli({"integrate", dir.Path("run.Tzd"), "--json", "--min-area", "50000"}).out);
+    auto locked =
+        JsonLines(Cli({"integrate", dir.Path("run.Tzd"), "--json", "--lock-time", "30"}).out);
     ASSERT_EQ(plain.size(), 1u);
     EXPECT_LT(strict[0]["m_Peaks"].size(), plain[0]["m_Peaks"].size());
     for (const auto& p : strict[0]["m_Peaks"])
@@ -74,7 +78,8 @@ TEST(CliIntegrate, OverridesChangeTheTableAndSaveWritesIt) {
     for (const auto& p : locked[0]["m_Peaks"])
         EXPECT_GT(p["m_Apex"].get<int>(), 30 * 60 * 20 - 200);
 
-    auto saved = Cli({"integrate", dir.Path("run.Tzd"), "--min-area", "50000", "--save", dir.Path("out.Tzd")});
+    auto saved = Cli(
+        {"integrate", dir.Path("run.Tzd"), "--min-area", "50000", "--save", dir.Path("out.Tzd")});
     ASSERT_EQ(saved.exitCode, 0) << saved.err;
     auto out = LoadTzdFile(dir.Path("out.Tzd"));
     ASSERT_TRUE(out.ok());
@@ -83,7 +88,10 @@ TEST(CliIntegrate, OverridesChangeTheTableAndSaveWritesIt) {
     EXPECT_NE(saved.out.find("Area%"), std::string::npos);  // the readable table
 
     EXPECT_EQ(Cli({"integrate", dir.Path("run.Tzd"), "--use-time-program", "2"}).exitCode, 2);
-    EXPECT_EQ(Cli({"integrate", dir.Path("run.Tzd"), dir.Path("out.Tzd"), "--save", dir.Path("x.Tzd")}).exitCode, 2);
+    EXPECT_EQ(
+        Cli({"integrate", dir.Path("run.Tzd"), dir.Path("out.Tzd"), "--save", dir.Path("x.Tzd")})
+            .exitCode,
+        2);
 }
 
 TEST(CliIntegrate, ManyFilesInOrderAndADamagedOneReported) {
@@ -91,7 +99,8 @@ TEST(CliIntegrate, ManyFilesInOrderAndADamagedOneReported) {
     std::vector<std::string> args{"integrate", "--json"};
     for (int seed = 1; seed <= 6; ++seed) {
         const std::string path = dir.Path("run" + std::to_string(seed) + ".Tzd");
-        ASSERT_EQ(Cli({"synth", path, "--seed", std::to_string(seed), "--minutes", "10"}).exitCode, 0);
+        ASSERT_EQ(Cli({"synth", path, "--seed", std::to_string(seed), "--minutes", "10"}).exitCode,
+                  0);
         args.push_back(path);
     }
     test::WriteBytes(dir.Path("cut.Tzd"), {0x66, 0x66, 0x06, 0x40, 0x02});
@@ -105,7 +114,8 @@ TEST(CliIntegrate, ManyFilesInOrderAndADamagedOneReported) {
     EXPECT_EQ(lines[5]["file"], dir.Path("run6.Tzd"));
 
     // In place: each file gets its integrated table back.
-    auto inPlace = Cli({"integrate", dir.Path("run1.Tzd"), dir.Path("run2.Tzd"), "--in-place", "--slope", "80"});
+    auto inPlace = Cli(
+        {"integrate", dir.Path("run1.Tzd"), dir.Path("run2.Tzd"), "--in-place", "--slope", "80"});
     ASSERT_EQ(inPlace.exitCode, 0);
     auto rewritten = LoadTzdFile(dir.Path("run2.Tzd"));
     ASSERT_TRUE(rewritten.ok());

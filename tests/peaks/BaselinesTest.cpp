@@ -36,8 +36,10 @@ TEST(Baselines, StartWalksOutwardWhileTheLocalMeanFalls) {
 // common baseline from (10, 0) to (60, 1000) would pass 400 uV at the valley, above the
 // signal, so the valley check splits the group there: drops to the signal on both sides.
 TEST(Baselines, ValleyCheckSplitsABaselineThatCutsTheSignal) {
-    CTzLabDoc doc = DocWith(Polyline(100, {{0, 0}, {10, 0}, {20, 2000}, {30, 100}, {40, 3000}, {60, 1000}, {99, 1000}}));
-    doc.m_Peaks = {Detected(doc, 10, 20, 30, kEndsInValley, 2), Detected(doc, 30, 40, 60, kStartsInValley, 0)};
+    CTzLabDoc doc = DocWith(Polyline(
+        100, {{0, 0}, {10, 0}, {20, 2000}, {30, 100}, {40, 3000}, {60, 1000}, {99, 1000}}));
+    doc.m_Peaks = {Detected(doc, 10, 20, 30, kEndsInValley, 2),
+                   Detected(doc, 30, 40, 60, kStartsInValley, 0)};
     RefineBaselines(doc, 1, 3.0);
     const PeakRecord& a = doc.m_Peaks[0];
     const PeakRecord& b = doc.m_Peaks[1];
@@ -52,8 +54,10 @@ TEST(Baselines, ValleyCheckSplitsABaselineThatCutsTheSignal) {
 
 // Without the cut, the pair keeps one sloping baseline with a drop line at the valley.
 TEST(Baselines, FusedPairSharesOneSlopingBaseline) {
-    CTzLabDoc doc = DocWith(Polyline(100, {{0, 0}, {10, 0}, {20, 2000}, {30, 800}, {40, 3000}, {60, 1000}, {99, 1000}}));
-    doc.m_Peaks = {Detected(doc, 10, 20, 30, kEndsInValley, 2), Detected(doc, 30, 40, 60, kStartsInValley, 0)};
+    CTzLabDoc doc = DocWith(Polyline(
+        100, {{0, 0}, {10, 0}, {20, 2000}, {30, 800}, {40, 3000}, {60, 1000}, {99, 1000}}));
+    doc.m_Peaks = {Detected(doc, 10, 20, 30, kEndsInValley, 2),
+                   Detected(doc, 30, 40, 60, kStartsInValley, 0)};
     RefineBaselines(doc, 1, 3.0);
     const PeakRecord& a = doc.m_Peaks[0];
     const PeakRecord& b = doc.m_Peaks[1];
@@ -69,8 +73,10 @@ TEST(Baselines, FusedPairSharesOneSlopingBaseline) {
 // A 900 uV peak on the tail of a 100000 uV one: 100000 / 900 > 100, so it is skimmed. The
 // parent's baseline runs under the rider to its end; the rider's starts on the tail.
 TEST(Baselines, SmallPeakOnATailIsSkimmedAndItsAreaTakenOffTheParent) {
-    CTzLabDoc doc = DocWith(Polyline(200, {{0, 0}, {10, 0}, {30, 100000}, {60, 500}, {70, 900}, {90, 0}}));
-    doc.m_Peaks = {Detected(doc, 10, 30, 60, kEndsInValley, 2), Detected(doc, 60, 70, 90, kStartsInValley, 0)};
+    CTzLabDoc doc =
+        DocWith(Polyline(200, {{0, 0}, {10, 0}, {30, 100000}, {60, 500}, {70, 900}, {90, 0}}));
+    doc.m_Peaks = {Detected(doc, 10, 30, 60, kEndsInValley, 2),
+                   Detected(doc, 60, 70, 90, kStartsInValley, 0)};
     RefineBaselines(doc, 1, 3.0);
     const PeakRecord& parent = doc.m_Peaks[0];
     const PeakRecord& rider = doc.m_Peaks[1];
@@ -89,8 +95,10 @@ TEST(Baselines, SmallPeakOnATailIsSkimmedAndItsAreaTakenOffTheParent) {
     EXPECT_DOUBLE_EQ(doc.m_Peaks[0].m_Area, doc.m_Peaks[0].m_RawSum * 0.1 - doc.m_Peaks[1].m_Area);
 
     // 1100 uV is not small enough (100000 / 1100 < 100): the pair stays a fused group.
-    CTzLabDoc fused = DocWith(Polyline(200, {{0, 0}, {10, 0}, {30, 100000}, {60, 500}, {70, 1100}, {90, 0}}));
-    fused.m_Peaks = {Detected(fused, 10, 30, 60, kEndsInValley, 2), Detected(fused, 60, 70, 90, kStartsInValley, 0)};
+    CTzLabDoc fused =
+        DocWith(Polyline(200, {{0, 0}, {10, 0}, {30, 100000}, {60, 500}, {70, 1100}, {90, 0}}));
+    fused.m_Peaks = {Detected(fused, 10, 30, 60, kEndsInValley, 2),
+                     Detected(fused, 60, 70, 90, kStartsInValley, 0)};
     RefineBaselines(fused, 1, 3.0);
     EXPECT_EQ(fused.m_Peaks[0].m_Flags, kEndsInValley);
     EXPECT_EQ(fused.m_Peaks[1].m_Flags, kStartsInValley);
@@ -99,7 +107,8 @@ TEST(Baselines, SmallPeakOnATailIsSkimmedAndItsAreaTakenOffTheParent) {
 // A baseline from (10, 50) to (30, 50) passes above the dip at 11-12: the start moves in one
 // sample at a time, each time from the signal, until the line clears the signal.
 TEST(Baselines, CrossingRemovalMovesTheStartInUntilTheLineClears) {
-    CTzLabDoc doc = DocWith(Polyline(40, {{0, 50}, {10, 50}, {11, 0}, {12, 0}, {13, 100}, {20, 1000}, {30, 50}, {39, 50}}));
+    CTzLabDoc doc = DocWith(Polyline(
+        40, {{0, 50}, {10, 50}, {11, 0}, {12, 0}, {13, 100}, {20, 1000}, {30, 50}, {39, 50}}));
     doc.m_Peaks = {Detected(doc, 10, 20, 30, 0, 1)};
     RemoveBaselineCrossings(doc);
     const PeakRecord& p = doc.m_Peaks[0];
@@ -119,7 +128,8 @@ void LiteralCrossingRemoval(CTzLabDoc& doc) {
     for (PeakRecord& p : doc.m_Peaks) {
     restartStart:
         for (std::int32_t i = p.m_BaseStart; i < p.m_Apex; ++i) {
-            const BaseLine line = BaseLine::Through(p.m_BaseStart, p.m_BaseStartValue, p.m_BaseEnd, p.m_BaseEndValue);
+            const BaseLine line =
+                BaseLine::Through(p.m_BaseStart, p.m_BaseStartValue, p.m_BaseEnd, p.m_BaseEndValue);
             if (line.At(i) > S(i)) {
                 ++p.m_BaseStart;
                 p.m_Start = p.m_BaseStart;
@@ -129,7 +139,8 @@ void LiteralCrossingRemoval(CTzLabDoc& doc) {
         }
     restartEnd:
         for (std::int32_t i = p.m_End; i > p.m_Apex; --i) {
-            const BaseLine line = BaseLine::Through(p.m_BaseStart, p.m_BaseStartValue, p.m_BaseEnd, p.m_BaseEndValue);
+            const BaseLine line =
+                BaseLine::Through(p.m_BaseStart, p.m_BaseStartValue, p.m_BaseEnd, p.m_BaseEndValue);
             if (line.At(i) > S(i)) {
                 --p.m_End;
                 p.m_BaseEnd = p.m_End;
@@ -144,7 +155,9 @@ void LiteralCrossingRemoval(CTzLabDoc& doc) {
 
 TEST(Baselines, CrossingRemovalEqualsTheLiteralRescanOnRandomTables) {
     std::mt19937 random(99);
-    auto uniform = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random); };
+    auto uniform = [&](int lo, int hi) {
+        return std::uniform_int_distribution<int>(lo, hi)(random);
+    };
     int moved = 0;
     for (int trial = 0; trial < 2000; ++trial) {
         const int n = uniform(3, 400);
@@ -159,7 +172,8 @@ TEST(Baselines, CrossingRemovalEqualsTheLiteralRescanOnRandomTables) {
             p.m_Apex = uniform(0, n - 1);
             p.m_Start = p.m_BaseStart = uniform(0, p.m_Apex);
             p.m_End = uniform(p.m_Apex, n - 1);
-            p.m_BaseEnd = uniform(0, 3) == 0 ? uniform(p.m_End, n - 1) : p.m_End;  // a skimmed parent's
+            p.m_BaseEnd =
+                uniform(0, 3) == 0 ? uniform(p.m_End, n - 1) : p.m_End;  // a skimmed parent's
             p.m_BaseStartValue = v[static_cast<std::size_t>(p.m_BaseStart)] + uniform(-200, 200);
             p.m_BaseEndValue = v[static_cast<std::size_t>(p.m_BaseEnd)] + uniform(-200, 200);
             doc.m_Peaks.push_back(p);

@@ -55,8 +55,10 @@ TEST(PeakAreas, NegativePeakTurnsPositiveUnmarkedDipIsRemoved) {
 
 TEST(PeakAreas, SmallPeaksGoAtOrBelowTheMinimum) {
     // Three peaks: a flat one (area exactly 0), and two triangles of area 1010 and 2020.
-    CTzLabDoc doc = DocWith(Polyline(200, {{0, 0}, {60, 0}, {70, 1000}, {80, 0}, {110, 0}, {120, 2000}, {130, 0}}));
-    doc.m_Peaks = {Detected(doc, 10, 20, 30, 0, 1), Detected(doc, 60, 70, 80, 0, 1), Detected(doc, 110, 120, 130, 0, 1)};
+    CTzLabDoc doc = DocWith(
+        Polyline(200, {{0, 0}, {60, 0}, {70, 1000}, {80, 0}, {110, 0}, {120, 2000}, {130, 0}}));
+    doc.m_Peaks = {Detected(doc, 10, 20, 30, 0, 1), Detected(doc, 60, 70, 80, 0, 1),
+                   Detected(doc, 110, 120, 130, 0, 1)};
     CTzLabDoc atDefaults = doc;
     ComputePeaks(atDefaults);
     ASSERT_EQ(atDefaults.m_Peaks.size(), 2u);  // zero area is at the minimum: removed
@@ -122,7 +124,8 @@ TEST(PeakFigures, StartAboveHalfHeightIsItsOwnCrossing) {
 }
 
 TEST(PeakFigures, ResolutionUsesWhateverHalfWidthANegativeNeighbourCarries) {
-    CTzLabDoc doc = DocWith(Polyline(400, {{10, 0}, {20, 1000}, {30, 0}, {100, 0}, {110, 1000}, {120, 0}}));
+    CTzLabDoc doc =
+        DocWith(Polyline(400, {{10, 0}, {20, 1000}, {30, 0}, {100, 0}, {110, 1000}, {120, 0}}));
     doc.m_Peaks = {Detected(doc, 10, 20, 30, 0, 1), Detected(doc, 100, 110, 120, kNegativePeak, 1)};
     for (auto& p : doc.m_Peaks)
         p.m_Height = 1000.0;

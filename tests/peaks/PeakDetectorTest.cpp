@@ -40,8 +40,9 @@ TEST(PeakDetector, FirstBunchIsFlatAndPositionsLagTheCount) {
 TEST(PeakDetector, ThresholdIsStrict) {
     // Bunch size 1: d is the change of the 4-sample mean. A ramp of 3 per sample changes the
     // mean by exactly 3, which is flat at slope 30; a ramp of 4 is rising.
-    for (auto [step, expected] : {std::pair{3, PeakDetector::kFlat}, std::pair{4, PeakDetector::kRising},
-                                  std::pair{-3, PeakDetector::kFlat}, std::pair{-4, PeakDetector::kFalling}}) {
+    for (auto [step, expected] :
+         {std::pair{3, PeakDetector::kFlat}, std::pair{4, PeakDetector::kRising},
+          std::pair{-3, PeakDetector::kFlat}, std::pair{-4, PeakDetector::kFalling}}) {
         std::vector<std::int32_t> ramp;
         for (int i = 0; i < 20; ++i)
             ramp.push_back(1000 + step * i);
@@ -128,7 +129,9 @@ TEST(PeakDetector, FusedPairSharesItsValley) {
 // for field, and end with the same bunch size and threshold.
 TEST(PeakDetector, MatchesThePlainTranscriptionOnRandomInput) {
     std::mt19937 random(20261205);
-    auto uniform = [&](double lo, double hi) { return std::uniform_real_distribution<double>(lo, hi)(random); };
+    auto uniform = [&](double lo, double hi) {
+        return std::uniform_real_distribution<double>(lo, hi)(random);
+    };
     int withPeaks = 0;
     for (int trial = 0; trial < 300; ++trial) {
         const int n = static_cast<int>(uniform(0, 12000));
@@ -139,9 +142,12 @@ TEST(PeakDetector, MatchesThePlainTranscriptionOnRandomInput) {
             v[static_cast<std::size_t>(i)] = static_cast<std::int32_t>(level);
         }
         for (int k = static_cast<int>(uniform(0, 12)); k > 0 && n > 0; --k) {
-            const double centre = uniform(0, n), sigma = uniform(2, 60), height = uniform(-2000, 60000);
-            for (int i = std::max(0, static_cast<int>(centre - 6 * sigma)); i < std::min(n, static_cast<int>(centre + 6 * sigma)); ++i)
-                v[static_cast<std::size_t>(i)] += static_cast<std::int32_t>(height * std::exp(-0.5 * (i - centre) * (i - centre) / (sigma * sigma)));
+            const double centre = uniform(0, n), sigma = uniform(2, 60),
+                         height = uniform(-2000, 60000);
+            for (int i = std::max(0, static_cast<int>(centre - 6 * sigma));
+                 i < std::min(n, static_cast<int>(centre + 6 * sigma)); ++i)
+                v[static_cast<std::size_t>(i)] += static_cast<std::int32_t>(
+                    height * std::exp(-0.5 * (i - centre) * (i - centre) / (sigma * sigma)));
         }
         if (trial % 50 == 0)  // extreme values: sums that wrap as 32-bit ints
             for (auto& x : v)
@@ -154,8 +160,8 @@ TEST(PeakDetector, MatchesThePlainTranscriptionOnRandomInput) {
         doc.m_ChannelSetup.lockTime = trial % 5 == 0 ? uniform(0, 4) : 0.0;
         doc.m_Params.m_UseTimeProgram = trial % 2;
         for (int e = static_cast<int>(uniform(0, 5)); e > 0; --e)
-            doc.m_TimeProgram.push_back({uniform(0, 8), static_cast<std::int32_t>(uniform(-1, 12)), uniform(0, 60),
-                                         uniform(0, 1) < 0.3 ? 1 : 0});
+            doc.m_TimeProgram.push_back({uniform(0, 8), static_cast<std::int32_t>(uniform(-1, 12)),
+                                         uniform(0, 60), uniform(0, 1) < 0.3 ? 1 : 0});
         std::sort(doc.m_TimeProgram.begin(), doc.m_TimeProgram.end(),
                   [](const auto& a, const auto& b) { return a.m_Time < b.m_Time; });
 

@@ -35,7 +35,8 @@ inline std::vector<std::int32_t> Triangle(int flat, int rise, std::int32_t step,
 namespace lx::test {
 
 // Samples of `count` zeros with straight segments between the given (index, value) corners.
-inline std::vector<std::int32_t> Polyline(int count, std::initializer_list<std::pair<int, std::int32_t>> corners) {
+inline std::vector<std::int32_t> Polyline(
+    int count, std::initializer_list<std::pair<int, std::int32_t>> corners) {
     std::vector<std::int32_t> v(static_cast<std::size_t>(count), 0);
     const std::vector<std::pair<int, std::int32_t>> c(corners);
     for (std::size_t k = 0; k + 1 < c.size(); ++k) {
@@ -43,14 +44,15 @@ inline std::vector<std::int32_t> Polyline(int count, std::initializer_list<std::
         const auto [x1, y1] = c[k + 1];
         for (int i = x0; i <= x1; ++i)
             v[static_cast<std::size_t>(i)] =
-                y0 + static_cast<std::int32_t>(static_cast<std::int64_t>(y1 - y0) * (i - x0) / (x1 - x0));
+                y0 + static_cast<std::int32_t>(static_cast<std::int64_t>(y1 - y0) * (i - x0) /
+                                               (x1 - x0));
     }
     return v;
 }
 
 // A detected peak as the detector leaves it: baseline ends at the peak's ends.
-inline PeakRecord Detected(const CTzLabDoc& doc, std::int32_t start, std::int32_t apex, std::int32_t end,
-                           std::int32_t flags, std::int32_t groupSize) {
+inline PeakRecord Detected(const CTzLabDoc& doc, std::int32_t start, std::int32_t apex,
+                           std::int32_t end, std::int32_t flags, std::int32_t groupSize) {
     PeakRecord p;
     p.m_Start = p.m_BaseStart = start;
     p.m_Apex = apex;

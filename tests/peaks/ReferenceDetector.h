@@ -47,7 +47,9 @@ public:
     }
 
 private:
-    std::int32_t Index(double minutes) const { return TruncToInt(d.m_ChannelSetup.rate * minutes * 60.0); }
+    std::int32_t Index(double minutes) const {
+        return TruncToInt(d.m_ChannelSetup.rate * minutes * 60.0);
+    }
     std::int32_t S(std::int32_t i) const { return d.m_Samples.At(i); }
 
     void RecordParameters() {
@@ -61,7 +63,8 @@ private:
         const auto& program = d.m_TimeProgram;
         if (d.m_Params.m_UseTimeProgram == 0 || program.empty()) {
             RecordParameters();
-        } else if (nextEvent < static_cast<int>(program.size()) && Index(program[nextEvent].m_Time) <= count) {
+        } else if (nextEvent < static_cast<int>(program.size()) &&
+                   Index(program[nextEvent].m_Time) <= count) {
             baseBunch = program[nextEvent].m_HalfWidth;
             baseThreshold = program[nextEvent].m_Slope * 0.1;
             forbidden = program[nextEvent].m_Forbid != 0 ? 1 : 0;
@@ -74,7 +77,8 @@ private:
         if (doublingPeriod > 0) {
             if (count > static_cast<std::int64_t>(doublings) * doublingPeriod)
                 ++doublings;
-            bunch = SaturateToInt(static_cast<std::int64_t>(bunch) * TruncToInt(std::pow(2.0, doublings)));
+            bunch = SaturateToInt(static_cast<std::int64_t>(bunch) *
+                                  TruncToInt(std::pow(2.0, doublings)));
             threshold = threshold / std::pow(2.0, doublings);
         }
         if (bunch < 1)
@@ -97,11 +101,13 @@ private:
         double sum = 0;
         for (std::int32_t a : avg)
             sum += a;
-        const auto smoothed = static_cast<std::int32_t>(std::trunc(sum / static_cast<double>(avg.size())));
+        const auto smoothed =
+            static_cast<std::int32_t>(std::trunc(sum / static_cast<double>(avg.size())));
         ++count;
         if (count < 4)
             return;
-        bunchSum = static_cast<std::int32_t>(static_cast<std::uint32_t>(bunchSum) + static_cast<std::uint32_t>(smoothed));
+        bunchSum = static_cast<std::int32_t>(static_cast<std::uint32_t>(bunchSum) +
+                                             static_cast<std::uint32_t>(smoothed));
         ++fill;
         if (fill != bunch)
             return;
@@ -109,7 +115,8 @@ private:
         ++bunches;
         double slope = 0.0;
         if (bunches != 1)
-            slope = static_cast<std::int32_t>(static_cast<std::uint32_t>(bunchSum / bunch) - static_cast<std::uint32_t>(prevMean));
+            slope = static_cast<std::int32_t>(static_cast<std::uint32_t>(bunchSum / bunch) -
+                                              static_cast<std::uint32_t>(prevMean));
         prevMean = bunchSum / bunch;
         bunchSum = fill = 0;
         cls.push_back(slope > threshold ? 1 : slope < -threshold ? 2 : 0);
@@ -208,8 +215,10 @@ private:
     CTzLabDoc& d;
     std::vector<std::int32_t> avg, pos, cls;
     double threshold = 0, baseThreshold = 0;
-    std::int32_t bunch = 0, baseBunch = 0, doublingPeriod = 0, doublings = 0, allowed = 1, forbidden = 0;
-    std::int32_t window = 5, leader = 0, count = 0, state = 0, posOffset = 0, bunchSum = 0, fill = 0;
+    std::int32_t bunch = 0, baseBunch = 0, doublingPeriod = 0, doublings = 0, allowed = 1,
+                 forbidden = 0;
+    std::int32_t window = 5, leader = 0, count = 0, state = 0, posOffset = 0, bunchSum = 0,
+                 fill = 0;
     std::int32_t bunches = 0, prevMean = 0, nextEvent = 0, R = 0, F = 0, Z = 0;
     PeakRecord building;
 };

@@ -16,7 +16,8 @@ using test::Polyline;
 void Advance(PeakDetector& detector, const CTzLabDoc& doc, int n) {
     for (int k = 0; k < n; ++k) {
         detector.TimeProgramStep();
-        detector.Feed(doc.m_Samples.At(detector.m_Count) < 0 ? 0 : doc.m_Samples.At(detector.m_Count));
+        detector.Feed(doc.m_Samples.At(detector.m_Count) < 0 ? 0
+                                                             : doc.m_Samples.At(detector.m_Count));
     }
 }
 
@@ -96,7 +97,8 @@ TEST(TimeProgram, PeakRisingAcrossTheLockStartsWithItsStartWalkedBack) {
 // bunches of one sample back: 570, before this peak's own apex); only when the table already
 // holds a peak. Alone, the peak is lost.
 TEST(TimeProgram, ForbiddingInATailClosesThePeakAtTheOldestBunch) {
-    auto signal = Polyline(900, {{0, 0}, {80, 0}, {100, 3000}, {120, 0}, {580, 0}, {600, 3000}, {700, 0}});
+    auto signal =
+        Polyline(900, {{0, 0}, {80, 0}, {100, 3000}, {120, 0}, {580, 0}, {600, 3000}, {700, 0}});
     CTzLabDoc doc = DocWith(signal);
     doc.m_Params.m_HalfWidth = 1;
     doc.m_Params.m_UseTimeProgram = 1;
