@@ -8,8 +8,7 @@
 
 #include "acq/SyntheticRun.h"
 #include "cli/CliCommon.h"
-#include "cli/RecordJson.h"
-#include "core/Format.h"
+#include "cli/PeakTableOutput.h"
 #include "core/TzdFile.h"
 #include "peaks/Integration.h"
 
@@ -46,18 +45,6 @@ void ApplyOverrides(const IntegrateOptions& o, CTzLabDoc& doc) {
         doc.m_ChannelSetup.lockTime = *o.lockTime;
 }
 
-std::string PeakTable(const std::string& file, const std::vector<PeakRecord>& peaks) {
-    std::string out = "== " + file + Format(" (%zu peaks)\n", peaks.size());
-    out +=
-        "  No.    Time/min            Area       Height/uV    Area%   HalfW/min  Tailing     "
-        "Plates  Resol.  Flags\n";
-    for (const PeakRecord& p : peaks)
-        out += Format("%5d %11.3f %15.1f %14.1f %8.3f %11.4f %8.3f %10.0f %7.3f %6d\n", p.m_Number,
-                      p.m_ApexTime, p.m_Area, p.m_Height, p.m_AreaPercent, p.m_HalfWidthTime,
-                      p.m_Tailing, p.m_Plates, p.m_Resolution, p.m_Flags);
-    return out;
-}
-
 struct FileOutcome {
     std::string output;  // what goes to stdout
     std::string error;   // the message for stderr, empty on success
@@ -71,16 +58,7 @@ FileOutcome IntegrateOne(const IntegrateOptions& o, const std::string& file) {
     ApplyOverrides(o, doc);
     IntegrateAndQuantify(doc);
     FileOutcome outcome;
-    if (o.json) {
-        nlohmann::ordered_json peaks = nlohmann::ordered_json::array();
-        for (const PeakRecord& p : doc.m_Peaks)
-            peaks.push_back(PeakJson(p, true));
-        nlohmann::ordered_json tree{{"file", file}, {"m_Peaks", peaks}};
-        outcome.output =
-            tree.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
-    } else {
-        outcome.output = PeakTable(file, doc.m_Peaks);
-    }
+    outcome.output = PeakTableText(file, doc.m_Peaks, o.json);
     if (o.inPlace || !o.saveTo.empty()) {
         Status saved = SaveTzdFile(doc, o.inPlace ? file : o.saveTo);
         if (!saved.ok())

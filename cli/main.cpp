@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 
 #include "cli/CliCommon.h"
+#include "cli/EditCommands.h"
 #include "cli/FileCommands.h"
 #include "cli/IntegrateCommands.h"
 
@@ -12,6 +13,7 @@ int main(int argc, char** argv) {
     int exitCode = lx::cli::kOk;
     lx::cli::AddFileCommands(app, exitCode);
     lx::cli::AddIntegrateCommands(app, exitCode);
+    lx::cli::AddEditCommands(app, exitCode);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {

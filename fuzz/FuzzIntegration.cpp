@@ -1,6 +1,6 @@
-// Any samples and parameters through the whole integration pipeline: no crash, every index
-// inside the samples, the table numbered 1..n, percentages summing to 100 when the total
-// area is positive, and finite figures.
+// Any samples, parameters and manual events through the whole integration pipeline: no crash,
+// every index inside the samples, the table numbered 1..n, percentages summing to 100 when the
+// total area is positive, and finite figures.
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -57,6 +57,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         entry.m_Slope = in.Take<std::uint8_t>() * 0.5;
         entry.m_Forbid = in.Take<std::uint8_t>() & 1;
         doc.m_TimeProgram.push_back(entry);
+    }
+    // Manual events with any numbers, replayed after the pass.
+    const int events = in.Take<std::uint8_t>() % 5;
+    doc.m_UseManualEvents = events > 0;
+    for (int e = 0; e < events; ++e) {
+        lx::ManualEvent event;
+        event.m_Type = in.Take<std::uint8_t>() % 14;
+        event.m_Param1 = in.Take<std::int16_t>();
+        event.m_Param2 = in.Take<std::int8_t>();
+        event.m_Time = in.Take<std::uint8_t>() * 0.01;
+        event.m_Peak.m_Start = in.Take<std::int16_t>();
+        event.m_Peak.m_Apex = event.m_Peak.m_Start + in.Take<std::uint8_t>();
+        event.m_Peak.m_End = event.m_Peak.m_Apex + in.Take<std::uint8_t>();
+        doc.m_ManualEvents.push_back(event);
     }
     // Samples: 16-bit steps of a walk, so that peaks, valleys and plateaus all occur.
     const bool raw = in.Take<std::uint8_t>() & 1;

@@ -315,6 +315,12 @@ struct EndSide {
 }  // namespace
 
 void RemoveBaselineCrossings(CTzLabDoc& doc) {
+    // Integration never leaves an index outside the samples, but a table read from a file may
+    // hold anything; such indices are brought inside first, so every scan below stays short.
+    const auto last = static_cast<std::int32_t>(std::max<std::size_t>(doc.m_Samples.size(), 1) - 1);
+    for (PeakRecord& p : doc.m_Peaks)
+        for (std::int32_t* index : {&p.m_Start, &p.m_Apex, &p.m_End, &p.m_BaseStart, &p.m_BaseEnd})
+            *index = std::clamp(*index, 0, last);
     for (PeakRecord& p : doc.m_Peaks) {
         MoveInWhileCrossing(p, doc.m_Samples, StartSide{});
         MoveInWhileCrossing(p, doc.m_Samples, EndSide{});

@@ -1,6 +1,7 @@
 #include "peaks/Integration.h"
 
 #include "peaks/Baselines.h"
+#include "peaks/ManualEvents.h"
 #include "peaks/PeakAreas.h"
 #include "peaks/PeakDetector.h"
 
@@ -11,6 +12,8 @@ void Reintegrate(CTzLabDoc& doc) {
     detector.Run();
     RefineBaselines(doc, detector.m_Bunch, detector.m_Threshold);
     ComputePeaks(doc);
+    if (doc.m_UseManualEvents)
+        ReplayManualEvents(doc);
 }
 
 void IntegrateAndQuantify(CTzLabDoc& doc) {

@@ -6,7 +6,8 @@
 namespace lx {
 
 // The whole pipeline from the samples: detection with the time program, baseline refinement,
-// areas, small-peak removal, percentages and figures. Nothing of the previous table survives.
+// areas, small-peak removal, percentages and figures, then the replay of the manual events
+// when it is switched on. Nothing of the previous table survives.
 void Reintegrate(CTzLabDoc& doc);
 
 // What the peak-detect command and the end of a run do: forget the selected peak, reintegrate,

@@ -1,0 +1,28 @@
+#include "cli/PeakTableOutput.h"
+
+#include "cli/RecordJson.h"
+#include "core/Format.h"
+
+namespace lx::cli {
+
+std::string PeakTableText(const std::string& file, const std::vector<PeakRecord>& peaks,
+                          bool json) {
+    if (json) {
+        nlohmann::ordered_json list = nlohmann::ordered_json::array();
+        for (const PeakRecord& p : peaks)
+            list.push_back(PeakJson(p, true));
+        nlohmann::ordered_json tree{{"file", file}, {"m_Peaks", list}};
+        return tree.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
+    }
+    std::string out = "== " + file + Format(" (%zu peaks)\n", peaks.size());
+    out +=
+        "  No.    Time/min            Area       Height/uV    Area%   HalfW/min  Tailing     "
+        "Plates  Resol.  Flags\n";
+    for (const PeakRecord& p : peaks)
+        out += Format("%5d %11.3f %15.1f %14.1f %8.3f %11.4f %8.3f %10.0f %7.3f %6d\n", p.m_Number,
+                      p.m_ApexTime, p.m_Area, p.m_Height, p.m_AreaPercent, p.m_HalfWidthTime,
+                      p.m_Tailing, p.m_Plates, p.m_Resolution, p.m_Flags);
+    return out;
+}
+
+}  // namespace lx::cli
