@@ -20,6 +20,9 @@ using test::Detected;
 using test::DocWith;
 using test::Polyline;
 
+constexpr std::int32_t kSkimFlagsForTest =
+    kTailingParent | kTailingRider | kLeadingParent | kLeadingRider;
+
 CTzLabDoc IntegratedRun(std::uint32_t seed) {
     SyntheticRunOptions o;
     o.seed = seed;
@@ -162,6 +165,84 @@ TEST(ManualEvents, MovingAStartIntoASharedValleyMovesBothBaselineEnds) {
     ASSERT_TRUE(ApplyManualEvent(low, e));
     EXPECT_EQ(low.m_Peaks[0].m_BaseEndValue, 390);
     EXPECT_EQ(low.m_Peaks[1].m_BaseStartValue, 390);
+}
+
+ManualEvent At(std::int32_t type, std::int32_t x, std::int32_t k) {
+    ManualEvent e;
+    e.m_Type = type;
+    e.m_Param1 = x;
+    e.m_Param2 = k;
+    return e;
+}
+
+TEST(ManualEvents, MovingStartsAndEndsOfTouchingAndLonePeaks) {
+    // Touching: separate baselines, the first's end is the second's start (30).
+    CTzLabDoc touching = FusedPair();
+    touching.m_Peaks[1].m_BaseStart = 31;
+    ASSERT_TRUE(ApplyManualEvent(touching, At(kEventMoveStart, 27, 1)));
+    EXPECT_EQ(touching.m_Peaks[0].m_End, 27);
+    EXPECT_EQ(touching.m_Peaks[0].m_BaseEnd, 30);  // its baseline stays
+    EXPECT_EQ(touching.m_Peaks[1].m_BaseStartValue, touching.m_Samples.At(27));
+
+    // Apart: only the peak itself moves.
+    CTzLabDoc apart = FusedPair();
+    apart.m_Peaks[1].m_Start = apart.m_Peaks[1].m_BaseStart = 32;
+    ASSERT_TRUE(ApplyManualEvent(apart, At(kEventMoveStart, 34, 1)));
+    EXPECT_EQ(apart.m_Peaks[0].m_End, 30);
+    EXPECT_EQ(apart.m_Peaks[1].m_Start, 34);
+
+    // Moving the first peak's end into the shared valley: both sides take the common line.
+    CTzLabDoc shared = FusedPair();
+    ASSERT_TRUE(ApplyManualEvent(shared, At(kEventMoveEnd, 33, 0)));
+    EXPECT_EQ(shared.m_Peaks[0].m_BaseEnd, 33);
+    EXPECT_EQ(shared.m_Peaks[1].m_Start, 33);
+    EXPECT_EQ(shared.m_Peaks[0].m_BaseEndValue, 460);
+    EXPECT_EQ(shared.m_Peaks[1].m_BaseStartValue, 460);
+
+    // The last peak, a tailing rider: its parent (not at the first position) follows its end.
+    CTzLabDoc rider = FusedPair();
+    rider.m_Peaks.insert(rider.m_Peaks.begin(), Detected(rider, 0, 2, 5, 0, 1));
+    rider.m_Peaks[1].m_Flags = kTailingParent;
+    rider.m_Peaks[2].m_Flags = kStartsInValley | kTailingRider;
+    ASSERT_TRUE(ApplyManualEvent(rider, At(kEventMoveEnd, 70, 2)));
+    EXPECT_EQ(rider.m_Peaks[2].m_End, 70);
+    EXPECT_EQ(rider.m_Peaks[1].m_BaseEnd, 70);
+    EXPECT_EQ(rider.m_Peaks[1].m_BaseEndValue, rider.m_Samples.At(70));
+}
+
+TEST(ManualEvents, BaselineEventsOverThePeaksStartingBeforeTheMark) {
+    // j: the last peak from k on starting before x = 35 is peak 1.
+    CTzLabDoc drop = FusedPair();
+    ASSERT_TRUE(ApplyManualEvent(drop, At(kEventVerticalDrop, 35, 0)));
+    for (const PeakRecord& p : drop.m_Peaks)
+        EXPECT_EQ(p.m_Flags & (kStartsInValley | kEndsInValley), kStartsInValley | kEndsInValley);
+    EXPECT_EQ(drop.m_Peaks[0].m_BaseEndValue, 400);  // line and signal agree at the valley
+
+    CTzLabDoc cut = FusedPair();
+    cut.m_Peaks[1].m_Flags |= kTailingRider;
+    ASSERT_TRUE(ApplyManualEvent(cut, At(kEventObliqueCut, 35, 0)));
+    EXPECT_EQ(cut.m_Peaks[1].m_Flags & kSkimFlagsForTest, 0);
+    EXPECT_EQ(cut.m_Peaks[0].m_BaseEndValue, cut.m_Peaks[0].m_EndValue);
+
+    CTzLabDoc rear = FusedPair();
+    ASSERT_TRUE(ApplyManualEvent(rear, At(kEventRearTangent, 35, 0)));
+    EXPECT_TRUE(rear.m_Peaks[0].m_Flags & kTailingParent);
+    EXPECT_TRUE(rear.m_Peaks[1].m_Flags & kTailingRider);
+    EXPECT_EQ(rear.m_Peaks[0].m_BaseEnd, 60);
+    EXPECT_EQ(rear.m_Peaks[0].m_EndValue, rear.m_Samples.At(60));
+
+    CTzLabDoc front = FusedPair();
+    ASSERT_TRUE(ApplyManualEvent(front, At(kEventFrontTangent, 25, 1)));
+    EXPECT_TRUE(front.m_Peaks[1].m_Flags & kLeadingParent);
+    EXPECT_EQ(front.m_Peaks[0].m_Flags & kLeadingRider, kLeadingRider);
+    EXPECT_EQ(front.m_Peaks[1].m_BaseStart, 10);
+
+    CTzLabDoc forced = FusedPair();
+    ASSERT_TRUE(ApplyManualEvent(forced, At(kEventForcedBaseline, 35, 0)));
+    for (const PeakRecord& p : forced.m_Peaks) {
+        EXPECT_EQ(p.m_BaseStartValue, 0);
+        EXPECT_EQ(p.m_BaseEndValue, 0);
+    }
 }
 
 TEST(ManualEvents, RejectedEditsChangeAndRecordNothing) {
