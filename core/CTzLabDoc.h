@@ -17,6 +17,7 @@ namespace lx {
 
 class ArchiveReader;
 class ArchiveWriter;
+class ProjectLink;
 
 class CTzLabDoc {
 public:
@@ -44,6 +45,7 @@ public:
     std::string m_InjectVolume;
     float m_Version = 2.0f;            // the loaded file's version; 2.1 after a save
     std::int32_t m_SelectedPeak = -1;  // not saved
+    ProjectLink* m_Project = nullptr;  // the open project it belongs to; not owned, not saved
     double m_ColumnLength = 0.0;
 
     // Stores every section at version 2.1 and sets m_Version to 2.1.

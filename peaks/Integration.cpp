@@ -1,5 +1,7 @@
 #include "peaks/Integration.h"
 
+#include "core/ProjectLink.h"
+
 #include "peaks/Baselines.h"
 #include "peaks/ManualEvents.h"
 #include "peaks/PeakAreas.h"
@@ -14,11 +16,17 @@ void Reintegrate(CTzLabDoc& doc) {
     ComputePeaks(doc);
     if (doc.m_UseManualEvents)
         ReplayManualEvents(doc);
+    if (doc.m_Project)
+        doc.m_Project->IdentifyPeaks(doc);
 }
 
 void IntegrateAndQuantify(CTzLabDoc& doc) {
     doc.m_SelectedPeak = -1;
     Reintegrate(doc);
+    if (doc.m_Project) {
+        doc.m_Project->QuantifyPeaks(doc);
+        return;
+    }
     for (auto& p : doc.m_Peaks)
         p.m_Content = p.m_AreaPercent * 0.01;
 }

@@ -6,12 +6,14 @@
 namespace lx {
 
 // The whole pipeline from the samples: detection with the time program, baseline refinement,
-// areas, small-peak removal, percentages and figures, then the replay of the manual events
-// when it is switched on. Nothing of the previous table survives.
+// areas, small-peak removal, percentages and figures, the replay of the manual events when it
+// is switched on, and the identification by the chromatogram's project when it has one.
+// Nothing of the previous table survives.
 void Reintegrate(CTzLabDoc& doc);
 
 // What the peak-detect command and the end of a run do: forget the selected peak, reintegrate,
-// then quantify. Without a method project each peak's content is its area fraction.
+// then quantify with the chromatogram's project. Without a project each peak's content is its
+// area fraction.
 void IntegrateAndQuantify(CTzLabDoc& doc);
 
 // After the table was edited by hand: crossing removal, then areas and figures again.

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/Format.h"
+#include "core/ProjectLink.h"
 #include "peaks/BaseLine.h"
 #include "peaks/Integration.h"
 #include "peaks/PeakTexts.h"
@@ -358,6 +359,10 @@ bool EditPeaks(CTzLabDoc& doc, std::int32_t type, std::int32_t x, std::int32_t k
     doc.m_ManualEvents.push_back(e);
     doc.m_UseManualEvents = 1;
     RecomputePeaks(doc);
+    if (doc.m_Project) {
+        doc.m_Project->IdentifyPeaks(doc);
+        doc.m_Project->QuantifyPeaks(doc);
+    }
     return true;
 }
 

@@ -37,8 +37,9 @@ void ReplayManualEvents(CTzLabDoc& doc);
 
 // What the view and the command line do: an edit of `type` at sample index `x` on the
 // selected peak `k` (for adding a peak, the marked span x..spanEnd). An accepted edit is
-// applied, recorded at the end of the list (switching replay on) and the table recomputed;
-// a rejected one changes nothing. Returns whether it was accepted.
+// applied, recorded at the end of the list (switching replay on), the table recomputed and,
+// with a project, identified and quantified again; a rejected one changes nothing. Returns
+// whether it was accepted.
 bool EditPeaks(CTzLabDoc& doc, std::int32_t type, std::int32_t x, std::int32_t k,
                std::int32_t spanEnd = -1);
 

@@ -1,0 +1,101 @@
+#pragma once
+// A method project: the settings and calibration of one kind of analysis, the chromatograms
+// that calibrate it and those it quantifies.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/CTzLabDoc.h"
+#include "core/ProjectLink.h"
+#include "quant/CComponentItem.h"
+
+namespace lx {
+
+// One chromatogram file of a project, with a copy of its peaks.
+struct CPrjFileRecord {
+    std::string m_FileName;
+    std::int32_t m_CreatedAt = 0;
+    std::string m_Text;
+    std::int32_t m_Level = 1;         // calibration level of a standard, from 1
+    std::int32_t m_Repeat = 1;        // repeat within its level, from 1
+    std::int32_t m_Missing = 0;       // the file was not found (not stored)
+    double m_RefRetentionTime = 0.0;  // the file's reference internal-standard peak
+    double m_RefWindow = 0.0;
+    double m_RefArea = 0.0;
+    double m_RefHeight = 0.0;
+    std::vector<PeakRecord> m_Peaks;
+};
+
+enum QuantMethod : std::int32_t {
+    kNormalization = 0,
+    kInternalStandard = 1,
+    kExternalStandard = 2,
+    kIndexMethod = 3,
+    kCalibratedNormalization = 4,
+    kFingerprint = 5,
+};
+enum ResponseBasis : std::int32_t { kAreaBasis = 0, kHeightBasis = 1 };
+enum IdentMode : std::int32_t {
+    kTimeBand = 0,
+    kRelativeWindow = 1,
+    kNearest = 2,
+    kElutionOrder = 3
+};
+
+class CPrjDoc : public ProjectLink {
+public:
+    std::int32_t m_Version = 16;  // 18 once saved
+    std::string m_MethodName;
+    std::int32_t m_CreatedAt = 0;
+    std::string m_Information;
+    std::string m_Folder;
+    std::string m_Operator;
+    std::string m_SampleName;
+    std::string m_Organization;
+    std::string m_Text8;  // carried unchanged
+    std::string m_Text9;
+    std::int32_t m_FieldA = 0;
+    std::int32_t m_LevelCount = 1;
+    std::vector<CPrjFileRecord> m_Standards;
+    std::vector<CPrjFileRecord> m_SecondStandards;
+    std::vector<CPrjFileRecord> m_Samples;
+    std::int32_t m_Basis = kAreaBasis;
+    std::int32_t m_Method = kNormalization;
+    std::int32_t m_IdentMode = kTimeBand;
+    std::int32_t m_FieldB = 0;
+    std::int32_t m_FieldC = 0;
+    std::int32_t m_LastComponentId = 0;
+    std::vector<CComponentItem> m_Components;  // ordered by retention time
+    // The processing template the project's chromatograms share.
+    ChannelSetup m_ChannelSetup;
+    IntegrationParams m_Params;
+    std::vector<TimeProgramEntry> m_TimeProgram;
+    PrintSettings m_PrintSettings;
+    std::int32_t m_UseManualEvents = 0;
+    std::vector<ManualEvent> m_ManualEvents;
+    double m_ValueD = 0.0;  // carried unchanged
+    double m_ValueE = 0.0;
+    double m_ValueF = 0.0;
+    bool m_Modified = false;
+
+    // Inserts a copy after every row of equal or smaller retention time (the caller has put
+    // m_LastComponentId + 1 into its ID), counts the ID as used, and gives every component a
+    // point for each calibration level.
+    void AddComponent(const CComponentItem& item);
+    // Rows out of range are ignored.
+    void RemoveComponent(int row);
+    void RemoveAllComponents();
+    // The first row with this ID, or -1.
+    int FindComponent(std::int32_t id) const;
+
+    // A peak's response by the project's basis.
+    double Response(const PeakRecord& peak) const {
+        return m_Basis == kHeightBasis ? peak.m_Height : peak.m_Area;
+    }
+
+    void IdentifyPeaks(CTzLabDoc& doc) override;
+    void QuantifyPeaks(CTzLabDoc& doc) override;
+};
+
+}  // namespace lx

@@ -1,0 +1,244 @@
+#include "quant/Quantitation.h"
+
+#include <cmath>
+
+#include "quant/CPrjDoc.h"
+#include "quant/Curves.h"
+#include "quant/QuantTexts.h"
+
+namespace lx {
+namespace {
+
+double RepeatResponse(const CPrjDoc& project, const CalRepeat& r) {
+    return project.m_Basis == kHeightBasis ? r.m_Height : r.m_Area;
+}
+
+void RebuildRepeats(CPrjDoc& project) {
+    for (std::int32_t level = 1; level <= project.m_LevelCount; ++level) {
+        std::size_t repeats = 0;
+        for (const CPrjFileRecord& f : project.m_Standards)
+            repeats += f.m_Level == level;
+        for (CComponentItem& c : project.m_Components)
+            if (static_cast<std::int64_t>(c.m_Points.size()) >= level)
+                c.m_Points[static_cast<std::size_t>(level - 1)].m_Repeats.assign(repeats,
+                                                                                 CalRepeat{});
+    }
+    for (const CPrjFileRecord& f : project.m_Standards) {
+        for (const PeakRecord& peak : f.m_Peaks) {
+            if (peak.m_Component < 0)
+                continue;
+            const int row = project.FindComponent(peak.m_Component);
+            if (row < 0)
+                continue;
+            auto& points = project.m_Components[static_cast<std::size_t>(row)].m_Points;
+            if (f.m_Level < 1 || static_cast<std::int64_t>(points.size()) < f.m_Level)
+                continue;
+            auto& repeats = points[static_cast<std::size_t>(f.m_Level - 1)].m_Repeats;
+            if (f.m_Repeat < 1 || static_cast<std::int64_t>(repeats.size()) < f.m_Repeat)
+                continue;
+            CalRepeat& r = repeats[static_cast<std::size_t>(f.m_Repeat - 1)];
+            r.m_Area += peak.m_Area;
+            r.m_Height += peak.m_Height;
+        }
+    }
+}
+
+// The points of the levels 1 .. level count that the component has.
+std::size_t LevelsOf(const CPrjDoc& project, const CComponentItem& c) {
+    return std::min(c.m_Points.size(), static_cast<std::size_t>(std::max(project.m_LevelCount, 0)));
+}
+
+// The message that stops calibration, or none.
+const char* Validate(const CPrjDoc& project) {
+    bool zeroResponse = false;
+    bool zeroConcentration = false;
+    for (const CComponentItem& c : project.m_Components)
+        for (std::size_t k = 0; k < LevelsOf(project, c); ++k)
+            for (const CalRepeat& r : c.m_Points[k].m_Repeats) {
+                if (r.m_Height == 0 || r.m_Area == 0)
+                    zeroResponse = true;
+                else if (c.m_Points[k].m_Concentration <= 0)
+                    zeroConcentration = true;
+            }
+    return zeroResponse        ? texts::kZeroResponse
+           : zeroConcentration ? texts::kZeroConcentration
+                               : nullptr;
+}
+
+std::vector<CurvePoint> DirectPoints(CPrjDoc& project, CComponentItem& c) {
+    std::vector<CurvePoint> points;
+    const bool logarithmic = project.m_Method == kIndexMethod;
+    for (std::size_t k = 0; k < LevelsOf(project, c); ++k) {
+        CCalPoint& level = c.m_Points[k];
+        const double C = level.m_Concentration;
+        double sum = 0.0;
+        for (CalRepeat& r : level.m_Repeats) {
+            const double resp = RepeatResponse(project, r);
+            r.m_Factor = logarithmic ? resp / std::log(C) : resp / C;
+            sum += resp;
+        }
+        const double mean = sum / static_cast<double>(level.m_Repeats.size());
+        level.m_MeanResponse = logarithmic ? std::log(mean) : mean;
+        points.push_back(logarithmic ? CurvePoint{std::log(C), std::log(mean)}
+                                     : CurvePoint{C, mean});
+    }
+    return points;
+}
+
+// Amount and response as ratios to the component's internal standard, level by level.
+std::vector<CurvePoint> RatioPoints(CPrjDoc& project, CComponentItem& c,
+                                    const CComponentItem& standard) {
+    std::vector<CurvePoint> points;
+    for (std::size_t k = 0; k < LevelsOf(project, c) && k < standard.m_Points.size(); ++k) {
+        CCalPoint& level = c.m_Points[k];
+        const CCalPoint& reference = standard.m_Points[k];
+        const double x = level.m_Concentration / reference.m_Concentration;
+        double sum = 0.0, referenceSum = 0.0;
+        for (std::size_t i = 0; i < level.m_Repeats.size(); ++i) {
+            const double resp = RepeatResponse(project, level.m_Repeats[i]);
+            const double referenceResp = i < reference.m_Repeats.size()
+                                             ? RepeatResponse(project, reference.m_Repeats[i])
+                                             : 0.0;
+            level.m_Repeats[i].m_Factor = (resp / referenceResp) / x;
+            sum += resp;
+            referenceSum += referenceResp;
+        }
+        const double n = static_cast<double>(level.m_Repeats.size());
+        level.m_MeanResponse = (sum / n) / (referenceSum / n);
+        points.push_back({x, level.m_MeanResponse});
+    }
+    return points;
+}
+
+void FitAll(CPrjDoc& project) {
+    for (std::size_t row = 0; row < project.m_Components.size(); ++row) {
+        CComponentItem& c = project.m_Components[row];
+        std::vector<CurvePoint> points;
+        if (project.m_Method == kInternalStandard) {
+            if (c.m_IsInternalStandard) {
+                c.m_A = 1.0;
+                c.m_B = c.m_C = 0.0;
+                continue;
+            }
+            const int s = c.m_ReferenceIs >= 0 ? project.FindComponent(c.m_ReferenceIs) : -1;
+            if (s < 0)
+                continue;  // no standard to refer to: the coefficients stay
+            const CComponentItem standard = project.m_Components[static_cast<std::size_t>(s)];
+            points = RatioPoints(project, c, standard);
+        } else {
+            points = DirectPoints(project, c);
+        }
+        FitComponent(project, static_cast<int>(row), points);
+    }
+}
+
+}  // namespace
+
+bool Calibrate(CPrjDoc& project, Prompter& prompter) {
+    if (project.m_Components.empty()) {
+        if (project.m_Method != kNormalization)
+            prompter.Inform(texts::kEmptyComponentTable, Prompter::Icon::Warning);
+        return false;
+    }
+    RebuildRepeats(project);
+    if (const char* problem = Validate(project)) {
+        prompter.Inform(problem, Prompter::Icon::Warning);
+        return false;
+    }
+    if (project.m_Method >= kInternalStandard && project.m_Method <= kCalibratedNormalization)
+        FitAll(project);
+    project.m_Modified = true;
+    return true;
+}
+
+void Quantify(CTzLabDoc& doc, const CPrjDoc& project) {
+    const double scale = doc.m_Params.m_SampleVolume / doc.m_Params.m_SampleWeight;
+    auto rowOf = [&](const PeakRecord& p) {
+        return p.m_Component >= 0 ? project.FindComponent(p.m_Component) : -1;
+    };
+    switch (project.m_Method) {
+        case kNormalization:
+            for (PeakRecord& p : doc.m_Peaks)
+                p.m_Content = p.m_AreaPercent * 0.01 * scale;
+            break;
+        case kExternalStandard:
+        case kIndexMethod:
+            for (PeakRecord& p : doc.m_Peaks) {
+                const int row = rowOf(p);
+                if (row < 0) {
+                    p.m_Content = 0.0;
+                } else if (project.m_Method == kExternalStandard) {
+                    p.m_Content = EvaluateCurve(project, row, project.Response(p)) * scale;
+                } else {
+                    p.m_Content =
+                        std::exp(EvaluateCurve(project, row, std::log(project.Response(p)))) *
+                        scale;
+                }
+            }
+            break;
+        case kInternalStandard:
+            for (PeakRecord& p : doc.m_Peaks) {
+                const int row = rowOf(p);
+                if (row < 0) {
+                    p.m_Content = 0.0;
+                    continue;
+                }
+                const CComponentItem& c = project.m_Components[static_cast<std::size_t>(row)];
+                if (c.m_IsInternalStandard)
+                    p.m_Content = 0.0;
+                if (c.m_ReferenceIs < 0)
+                    continue;
+                const PeakRecord* reference = nullptr;
+                for (const PeakRecord& q : doc.m_Peaks)
+                    if (q.m_Component == c.m_ReferenceIs) {
+                        reference = &q;
+                        break;
+                    }
+                if (!reference)
+                    continue;  // no peak of its standard: the content stays as it was
+                // Which internal standard concentration: by how many internal standards the
+                // table lists down to this one (area basis only).
+                double Q = doc.m_Params.m_IsConc1;
+                if (project.m_Basis == kAreaBasis) {
+                    int standards = 0;
+                    for (const CComponentItem& r : project.m_Components) {
+                        standards += r.m_IsInternalStandard != 0;
+                        if (r.m_Id == c.m_ReferenceIs)
+                            break;
+                    }
+                    Q = standards == 2   ? doc.m_IsConc2
+                        : standards == 3 ? doc.m_IsConc3
+                                         : doc.m_Params.m_IsConc1;
+                }
+                const double ratio = project.Response(p) / project.Response(*reference);
+                p.m_Content = EvaluateCurve(project, row, ratio) * scale * Q;
+            }
+            break;
+        case kCalibratedNormalization: {
+            double total = 0.0;
+            for (PeakRecord& p : doc.m_Peaks) {
+                if (p.m_Component < 0) {
+                    total += project.Response(p);
+                    continue;
+                }
+                for (std::size_t row = 0; row < project.m_Components.size(); ++row) {
+                    if (project.m_Components[row].m_Id != p.m_Component)
+                        continue;
+                    const double corrected =
+                        EvaluateCurve(project, static_cast<int>(row), project.Response(p));
+                    (project.m_Basis == kHeightBasis ? p.m_Height : p.m_Area) = corrected;
+                    total += corrected;
+                }
+            }
+            for (PeakRecord& p : doc.m_Peaks) {
+                p.m_AreaPercent = project.Response(p) / total * 100;
+                p.m_Content = p.m_AreaPercent * 0.01 * scale;
+            }
+            break;
+        }
+        default:  // fingerprint: contents are not computed
+            break;
+    }
+}
+
+}  // namespace lx
