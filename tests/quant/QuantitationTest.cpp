@@ -135,6 +135,13 @@ TEST(Calibrate, IndexMethodWorksOnLogarithms) {
     Quantify(sample, project);
     EXPECT_NEAR(sample.m_Peaks[0].m_Content, std::exp(3.0), 1e-9);  // exp(ln(e^6) / 2)
     EXPECT_EQ(sample.m_Peaks[1].m_Content, 0.0);
+
+    project.m_Basis = kHeightBasis;
+    ASSERT_TRUE(Calibrate(project, prompter));
+    EXPECT_NEAR(project.m_Components[0].m_A, 2.0, 1e-12);
+    sample.m_Peaks = {Peak(1, 1, std::exp(8.0))};
+    Quantify(sample, project);
+    EXPECT_NEAR(sample.m_Peaks[0].m_Content, std::exp(4.0), 1e-9);  // the height decides now
 }
 
 // Rows IS-A (1), X (2, on IS-A), IS-B (3), Y (4, on IS-B); one standard with areas 100, 300,
@@ -202,6 +209,14 @@ TEST(Quantify, CalibratedNormalizationRewritesResponsesAndPercentages) {
     EXPECT_DOUBLE_EQ(sample.m_Peaks[0].m_AreaPercent, 25.0);
     EXPECT_DOUBLE_EQ(sample.m_Peaks[1].m_AreaPercent, 75.0);
     EXPECT_DOUBLE_EQ(sample.m_Peaks[1].m_Content, 0.75 * 2);
+
+    // Height basis: the heights are corrected and shared; the areas stay.
+    project.m_Basis = kHeightBasis;
+    sample.m_Peaks = {Peak(-1, 50, 10), Peak(1, 50, 10)};
+    Quantify(sample, project);
+    EXPECT_DOUBLE_EQ(sample.m_Peaks[1].m_Height, 30.0);
+    EXPECT_EQ(sample.m_Peaks[1].m_Area, 50.0);
+    EXPECT_DOUBLE_EQ(sample.m_Peaks[0].m_AreaPercent, 25.0);
 }
 
 TEST(Quantify, NormalizationFingerprintAndIndeterminateCurves) {

@@ -1,0 +1,117 @@
+#include "quant/CalibrationView.h"
+
+#include <algorithm>
+
+#include "core/Format.h"
+#include "quant/QuantTexts.h"
+
+namespace lx {
+namespace {
+
+double RepeatResponse(const CPrjDoc& project, const CalRepeat& r) {
+    return project.m_Basis == kHeightBasis ? r.m_Height : r.m_Area;
+}
+
+std::string StandardFileOf(const CPrjDoc& project, int level, int repeat) {
+    for (const CPrjFileRecord& f : project.m_Standards)
+        if (f.m_Level == level && f.m_Repeat == repeat)
+            return f.m_FileName;
+    return "";
+}
+
+// The component's reference standard under the internal-standard method, or none.
+const CComponentItem* ReferenceOf(const CPrjDoc& project, const CComponentItem& c) {
+    if (project.m_Method != kInternalStandard || c.m_IsInternalStandard || c.m_ReferenceIs < 0)
+        return nullptr;
+    const int s = project.FindComponent(c.m_ReferenceIs);
+    return s >= 0 ? &project.m_Components[static_cast<std::size_t>(s)] : nullptr;
+}
+
+}  // namespace
+
+std::vector<std::array<std::string, 3>> CalibrationInfoRows(const CPrjDoc& project) {
+    std::vector<std::array<std::string, 3>> rows;
+    const char* repeatLabel =
+        project.m_Basis == kHeightBasis ? texts::kInfoRepeatHeight : texts::kInfoRepeatArea;
+    for (const CComponentItem& c : project.m_Components) {
+        rows.push_back({c.m_Name, "", ""});
+        rows.push_back({texts::kInfoRetentionTime, Format("%g", c.m_RetentionTime), ""});
+        for (std::size_t k = 0; k < c.m_Points.size(); ++k) {
+            const CCalPoint& level = c.m_Points[k];
+            rows.push_back({Format(texts::kInfoLevel, static_cast<int>(k + 1)), "", ""});
+            rows.push_back({texts::kInfoConcentration, Format("%g", level.m_Concentration), ""});
+            double sum = 0.0;
+            for (std::size_t i = 0; i < level.m_Repeats.size(); ++i) {
+                const double v = RepeatResponse(project, level.m_Repeats[i]);
+                sum += v;
+                rows.push_back(
+                    {Format(repeatLabel, static_cast<int>(i + 1)), Format("%.1f", v),
+                     StandardFileOf(project, static_cast<int>(k + 1), static_cast<int>(i + 1))});
+            }
+            rows.push_back({texts::kInfoMean,
+                            Format("%.1f", sum / static_cast<double>(level.m_Repeats.size())), ""});
+        }
+        rows.push_back({"", "", ""});
+    }
+    return rows;
+}
+
+CurvePlotRange StandardCurveRange(const CPrjDoc& project, int row) {
+    CurvePlotRange range;
+    if (row < 0 || static_cast<std::size_t>(row) >= project.m_Components.size())
+        return range;
+    const CComponentItem& c = project.m_Components[static_cast<std::size_t>(row)];
+    const CComponentItem* reference = ReferenceOf(project, c);
+    for (std::size_t k = 0; k < c.m_Points.size(); ++k) {
+        double x = c.m_Points[k].m_Concentration;
+        if (reference && k < reference->m_Points.size())
+            x /= reference->m_Points[k].m_Concentration;
+        range.xMax = std::max(range.xMax, x);
+        range.yMax = std::max(range.yMax, c.m_Points[k].m_MeanResponse);
+    }
+    if (project.m_Method == kInternalStandard && c.m_IsInternalStandard) {
+        range.xMax = std::max(range.xMax, 1.0);
+        range.yMax = std::max(range.yMax, 1.0);
+    }
+    range.xMax *= 1.2;
+    range.yMax *= 1.2;
+    return range;
+}
+
+std::vector<CurvePoint> StandardCurveMarkers(const CPrjDoc& project, int row) {
+    std::vector<CurvePoint> markers;
+    if (row < 0 || static_cast<std::size_t>(row) >= project.m_Components.size())
+        return markers;
+    const CComponentItem& c = project.m_Components[static_cast<std::size_t>(row)];
+    const CComponentItem* reference = ReferenceOf(project, c);
+    if (project.m_Method == kInternalStandard && !reference)
+        return markers;
+    for (std::size_t k = 0; k < c.m_Points.size(); ++k) {
+        const CCalPoint& level = c.m_Points[k];
+        for (std::size_t i = 0; i < level.m_Repeats.size(); ++i) {
+            CurvePoint m{level.m_Concentration, RepeatResponse(project, level.m_Repeats[i])};
+            if (reference && k < reference->m_Points.size()) {
+                const CCalPoint& r = reference->m_Points[k];
+                m.x /= r.m_Concentration;
+                m.y /= i < r.m_Repeats.size() ? RepeatResponse(project, r.m_Repeats[i]) : 0.0;
+            }
+            markers.push_back(m);
+        }
+    }
+    return markers;
+}
+
+std::array<std::string, 4> StandardCurveReport(const CPrjDoc& project, int row) {
+    if (row < 0 || static_cast<std::size_t>(row) >= project.m_Components.size())
+        return {texts::kCurveReportHeading, "", "", ""};
+    const CComponentItem& c = project.m_Components[static_cast<std::size_t>(row)];
+    return {texts::kCurveReportHeading, texts::kCurveReportComponent + c.m_Name,
+            Format(texts::kCurveReportEquation, c.m_A, c.m_B),
+            Format(texts::kCurveReportCorrelation, c.m_R)};
+}
+
+std::string StandardCurveYLabel(const CPrjDoc& project) {
+    return project.m_Basis == kHeightBasis ? texts::kCurveAxisHeight : texts::kCurveAxisArea;
+}
+
+}  // namespace lx
