@@ -118,13 +118,14 @@ TEST(Calibrate, ExternalStandardOnAreaAndHeight) {
 }
 
 TEST(Calibrate, IndexMethodWorksOnLogarithms) {
-    // ln C = 1 and 2 with mean responses e^2 and e^4: points (1, 2) and (2, 4), a = 2.
+    // ln C = 1 and 2 with mean responses e^2 and e^4: points (1, 2) and (2, 4), a = 2, on
+    // either basis (the heights equal the areas here; the samples tell the bases apart).
     test::ScriptedPrompter prompter;
     CPrjDoc project;
     project.m_Method = kIndexMethod;
     SetComponents(project, {{1, {std::exp(1.0), std::exp(2.0)}}});
-    project.m_Standards = {Standard(1, 1, {Peak(1, std::exp(2.0), 1)}),
-                           Standard(2, 1, {Peak(1, std::exp(4.0), 1)})};
+    project.m_Standards = {Standard(1, 1, {Peak(1, std::exp(2.0), std::exp(2.0))}),
+                           Standard(2, 1, {Peak(1, std::exp(4.0), std::exp(4.0))})};
     ASSERT_TRUE(Calibrate(project, prompter));
     EXPECT_NEAR(project.m_Components[0].m_A, 2.0, 1e-12);
     EXPECT_NEAR(project.m_Components[0].m_Points[1].m_MeanResponse, 4.0, 1e-12);
