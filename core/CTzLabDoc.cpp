@@ -3,33 +3,11 @@
 #include <ctime>
 
 #include "core/Archive.h"
+#include "core/ArchiveLists.h"
 #include "core/CoreTexts.h"
 #include "core/Numeric.h"
 
 namespace lx {
-namespace {
-
-template <class Item>
-void StoreList(ArchiveWriter& ar, const std::vector<Item>& items) {
-    ar.WriteU32(static_cast<std::uint32_t>(items.size()));
-    for (const auto& item : items)
-        item.Store(ar);
-}
-
-// Reads a counted list; false when the count cannot be true for the bytes left or the items
-// run out.
-template <class Item>
-bool LoadList(ArchiveReader& ar, std::vector<Item>& items, std::uint64_t minItemSize) {
-    std::uint32_t count = ar.ReadU32();
-    if (!ar.CheckCount(count, minItemSize))
-        return false;
-    items.assign(count, Item{});
-    for (auto& item : items)
-        item.Load(ar);
-    return !ar.Failed();
-}
-
-}  // namespace
 
 CTzLabDoc::CTzLabDoc() : m_CreatedAt(static_cast<std::int32_t>(std::time(nullptr))) {}
 

@@ -9,11 +9,18 @@
 
 namespace lx {
 
+class ArchiveReader;
+class ArchiveWriter;
+
 // One measurement of a calibration level: a standard chromatogram's response.
 struct CalRepeat {
     double m_Area = 0.0;
     double m_Height = 0.0;
     double m_Factor = 0.0;  // response factor, computed by calibration
+
+    static constexpr std::uint64_t kStoredSize = 24;
+    void Store(ArchiveWriter& ar) const;
+    void Load(ArchiveReader& ar);
     bool operator==(const CalRepeat&) const = default;
 };
 
@@ -22,6 +29,10 @@ struct CCalPoint {
     double m_Concentration = 0.0;      // entered by the user
     double m_MeanResponse = 0.0;       // computed by calibration
     std::vector<CalRepeat> m_Repeats;  // one per standard chromatogram of the level
+
+    static constexpr std::uint64_t kMinStoredSize = 8 + 8 + 4;
+    void Store(ArchiveWriter& ar) const;
+    void Load(ArchiveReader& ar);
     bool operator==(const CCalPoint&) const = default;
 };
 
@@ -48,6 +59,11 @@ struct CComponentItem {
     std::array<double, 4> m_Work{0.0, 0.0, 0.0, 1.0};  // not stored, not used
     std::int32_t m_WorkInt = 0;
 
+    // Four ints, two strings, seven doubles and three counts, all at their smallest.
+    static constexpr std::uint64_t kMinStoredSize = 16 + 2 + 56 + 12;
+    // The curve type is not stored: a loaded component is a line through the origin.
+    void Store(ArchiveWriter& ar) const;
+    void Load(ArchiveReader& ar);
     bool operator==(const CComponentItem&) const = default;
 };
 

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/CTzLabDoc.h"
@@ -25,6 +26,11 @@ struct CPrjFileRecord {
     double m_RefArea = 0.0;
     double m_RefHeight = 0.0;
     std::vector<PeakRecord> m_Peaks;
+
+    static constexpr std::uint64_t kMinStoredSize = 1 + 4 + 1 + 8 + 32 + 4;
+    void Store(ArchiveWriter& ar) const;
+    void Load(ArchiveReader& ar);
+    bool operator==(const CPrjFileRecord&) const = default;
 };
 
 enum QuantMethod : std::int32_t {
@@ -45,6 +51,8 @@ enum IdentMode : std::int32_t {
 
 class CPrjDoc : public ProjectLink {
 public:
+    static constexpr std::int32_t kFileVersion = 18;
+
     std::int32_t m_Version = 16;  // 18 once saved
     std::string m_MethodName;
     std::int32_t m_CreatedAt = 0;
@@ -93,6 +101,12 @@ public:
     double Response(const PeakRecord& peak) const {
         return m_Basis == kHeightBasis ? peak.m_Height : peak.m_Area;
     }
+
+    // Stores every field at version 18 (and sets m_Version to it).
+    void Serialize(ArchiveWriter& ar);
+    // Loads what the stored version provides; returns the part that was cut short or damaged,
+    // or an empty view. Load into a fresh project and drop it after a failure.
+    std::string_view Serialize(ArchiveReader& ar);
 
     void IdentifyPeaks(CTzLabDoc& doc) override;
     void QuantifyPeaks(CTzLabDoc& doc) override;

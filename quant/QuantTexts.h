@@ -50,3 +50,13 @@ inline constexpr const char* kCurveAxisArea = "(面积)";
 inline constexpr const char* kCurveAxisHeight = "(高度)";
 
 }  // namespace lx::texts
+
+namespace lx::texts {
+
+// Parts of a project file, named when one is cut short or damaged.
+inline constexpr const char* kPartProjectInfo = "项目信息";
+inline constexpr const char* kPartFileLists = "图谱文件列表";
+inline constexpr const char* kPartComponents = "组份表";
+inline constexpr const char* kPartMethodTemplate = "方法参数";
+
+}  // namespace lx::texts

@@ -1,0 +1,31 @@
+#pragma once
+// Counted lists of records in an archive: a 32-bit count, then the records.
+
+#include <cstdint>
+#include <vector>
+
+#include "core/Archive.h"
+
+namespace lx {
+
+template <class Item>
+void StoreList(ArchiveWriter& ar, const std::vector<Item>& items) {
+    ar.WriteU32(static_cast<std::uint32_t>(items.size()));
+    for (const auto& item : items)
+        item.Store(ar);
+}
+
+// Reads a counted list of records that take at least `minItemSize` bytes each; false (and a
+// failed reader) when the count cannot be true for the bytes left or the records run out.
+template <class Item>
+bool LoadList(ArchiveReader& ar, std::vector<Item>& items, std::uint64_t minItemSize) {
+    const std::uint32_t count = ar.ReadU32();
+    if (!ar.CheckCount(count, minItemSize))
+        return false;
+    items.assign(count, Item{});
+    for (auto& item : items)
+        item.Load(ar);
+    return !ar.Failed();
+}
+
+}  // namespace lx

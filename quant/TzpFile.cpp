@@ -1,0 +1,63 @@
+#include "quant/TzpFile.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+
+#include "core/CoreTexts.h"
+#include "core/FileIo.h"
+#include "core/Format.h"
+
+namespace lx {
+namespace {
+
+Result<CPrjDoc> Load(ArchiveReader& ar, const std::string& name) {
+    CPrjDoc project;
+    const std::string_view failedPart = project.Serialize(ar);
+    if (!failedPart.empty())
+        return Result<CPrjDoc>::Failure(
+            Format(texts::kFileDamaged, name.c_str(), std::string(failedPart).c_str()));
+    return project;
+}
+
+std::string Upper(std::string s) {
+    std::transform(s.begin(), s.end(), s.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return s;
+}
+
+}  // namespace
+
+std::string ProjectFolderOf(const std::string& path, const std::string& appDir) {
+    const std::string dir =
+        appDir.empty() || appDir.back() != '/' ? appDir : appDir.substr(0, appDir.size() - 1);
+    const auto at = dir.empty() ? std::string::npos : Upper(path).find(Upper(dir));
+    if (at == std::string::npos || at + dir.size() >= path.size() || path[at + dir.size()] != '/')
+        return path;
+    const std::string relative = path.substr(at + dir.size() + 1);
+    const auto cut = relative.rfind('/');
+    return cut == std::string::npos ? "" : relative.substr(0, cut);
+}
+
+Result<CPrjDoc> LoadTzpFile(const std::string& path, const std::string& appDir) {
+    auto file = InputFile::Open(path);
+    if (!file.ok())
+        return Result<CPrjDoc>::Failure(file.error());
+    auto project = Load(file->Reader(), path);
+    if (project.ok()) {
+        project->m_MethodName = std::filesystem::path(path).stem().string();
+        project->m_Folder = ProjectFolderOf(path, appDir);
+    }
+    return project;
+}
+
+Result<CPrjDoc> LoadTzpBytes(std::span<const std::uint8_t> bytes, const std::string& name) {
+    ArchiveReader ar(bytes);
+    return Load(ar, name);
+}
+
+Status SaveTzpFile(CPrjDoc& project, const std::string& path) {
+    return WriteArchiveFileAtomically(path, [&](ArchiveWriter& ar) { project.Serialize(ar); });
+}
+
+}  // namespace lx
