@@ -1,6 +1,7 @@
 #include "core/PrintSettings.h"
 
 #include "core/Archive.h"
+#include "core/ArchiveLists.h"
 
 namespace lx {
 namespace {
@@ -12,31 +13,19 @@ std::vector<InstrumentInfoItem> Lines(std::initializer_list<const char*> names) 
     return items;
 }
 
-void StoreList(ArchiveWriter& ar, const std::vector<InstrumentInfoItem>& items) {
-    ar.WriteI32(static_cast<std::int32_t>(items.size()));
-    for (const auto& item : items) {
-        ar.WriteString(item.name);
-        ar.WriteString(item.content);
-        ar.WriteI32(item.print);
-    }
-}
-
-std::vector<InstrumentInfoItem> LoadList(ArchiveReader& ar) {
-    std::vector<InstrumentInfoItem> items;
-    // The count is a signed int in the file; a negative one is damage, like a huge one.
-    std::uint32_t count = ar.ReadU32();
-    if (!ar.CheckCount(count, InstrumentInfoItem::kMinStoredSize))
-        return items;
-    items.resize(count);
-    for (auto& item : items) {
-        item.name = ar.ReadString();
-        item.content = ar.ReadString();
-        item.print = ar.ReadI32();
-    }
-    return items;
-}
-
 }  // namespace
+
+void InstrumentInfoItem::Store(ArchiveWriter& ar) const {
+    ar.WriteString(name);
+    ar.WriteString(content);
+    ar.WriteI32(print);
+}
+
+void InstrumentInfoItem::Load(ArchiveReader& ar) {
+    name = ar.ReadString();
+    content = ar.ReadString();
+    print = ar.ReadI32();
+}
 
 std::vector<InstrumentInfoItem> PrintSettings::DefaultLcInfoList() {
     auto items = Lines({"仪器型号:", "仪器编号:", "检测器类型:", "检测波长(nm):", "流 动 相:",
@@ -147,8 +136,8 @@ void PrintSettings::Load(ArchiveReader& ar) {
           &colContent, &colAreaPercent, &colPeakType, &colResolution, &colHeight, &colPlates,
           &colTailing, &extraIntA, &extraIntB, &verticalMarks, &printMarks, &simpleFormat})
         *v = ar.ReadI32();
-    lcInfoList = LoadList(ar);
-    gcInfoList = LoadList(ar);
+    if (LoadList(ar, lcInfoList, InstrumentInfoItem::kMinStoredSize))
+        LoadList(ar, gcInfoList, InstrumentInfoItem::kMinStoredSize);
 }
 
 }  // namespace lx

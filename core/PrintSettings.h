@@ -44,6 +44,8 @@ struct InstrumentInfoItem {
     std::int32_t print = 1;  // 1 print, 0 do not print
 
     static constexpr std::uint64_t kMinStoredSize = 1 + 1 + 4;
+    void Store(ArchiveWriter& ar) const;
+    void Load(ArchiveReader& ar);
     bool operator==(const InstrumentInfoItem&) const = default;
 };
 
