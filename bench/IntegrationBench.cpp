@@ -82,6 +82,7 @@ BENCHMARK(BM_RatioToPlainLoop)
     ->Arg(100000)
     ->Arg(1000000)
     ->Arg(10000000)
+    ->MinTime(2.0)
     ->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -82,7 +82,7 @@ void PeakDetector::Run() {
         }
         const auto chunk = static_cast<std::size_t>(
             std::min<std::int64_t>(static_cast<std::int64_t>(n - i), stepDue - m_Count));
-        FeedSamples(samples + i, chunk);
+        FeedRange(samples, i, i + chunk);
         i += chunk;
     }
     CloseAtEnd();
@@ -187,6 +187,45 @@ void PeakDetector::FeedSamples(const std::int32_t* v, std::size_t n) {
     m_Count = count;
     m_BunchSum = static_cast<std::int32_t>(bunchSum);
     m_BunchFill = fill;
+}
+
+void PeakDetector::FeedRange(const std::int32_t* v, std::size_t from, std::size_t to) {
+    std::size_t i = from;
+    for (; i < to && i + 1 < static_cast<std::size_t>(kAvgLength); ++i)
+        ;  // the first three samples only fill the window
+    std::uint32_t bunchSum = static_cast<std::uint32_t>(m_BunchSum);
+    std::int32_t fill = m_BunchFill;
+    const std::int32_t bunch = m_Bunch;
+    auto smoothed = [v](std::size_t at) {
+        const std::int64_t sum =
+            static_cast<std::int64_t>(v[at]) + v[at - 1] + v[at - 2] + v[at - 3];
+        return static_cast<std::uint32_t>(static_cast<std::int32_t>(sum / kAvgLength));
+    };
+    while (i < to) {
+        // A bunch grown past a smaller new size never completes: its samples just add up.
+        const std::size_t stop =
+            fill < bunch ? std::min(to, i + static_cast<std::size_t>(bunch - fill)) : to;
+        const std::size_t start = i;
+        for (; i < stop; ++i)
+            bunchSum += smoothed(i);
+        fill = static_cast<std::int32_t>(static_cast<std::uint32_t>(fill) +
+                                         static_cast<std::uint32_t>(i - start));
+        if (fill == bunch) {
+            m_Count = static_cast<std::int32_t>(i);
+            CompleteBunch(static_cast<std::int32_t>(bunchSum));
+            bunchSum = 0;
+            fill = 0;
+        }
+    }
+    // Keep the window state as sample-by-sample feeding would have it.
+    m_Count = static_cast<std::int32_t>(to);
+    m_BunchSum = static_cast<std::int32_t>(bunchSum);
+    m_BunchFill = fill;
+    m_AvgSum = 0;
+    for (std::size_t k = to >= 4 ? to - 4 : 0; k < to; ++k) {
+        m_AvgWindow[k & 3] = v[k];
+        m_AvgSum += v[k];
+    }
 }
 
 void PeakDetector::CompleteBunch(std::int32_t bunchSum) {

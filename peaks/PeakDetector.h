@@ -73,6 +73,9 @@ private:
     // Feeds samples during which the time program step has nothing to do: the bunch size
     // stays as it is, so the running state can live in registers.
     void FeedSamples(const std::int32_t* v, std::size_t n);
+    // The same for samples from..to of the record's own array, whose earlier samples serve as
+    // the moving-average window; bunches fill in tight loops.
+    void FeedRange(const std::int32_t* samples, std::size_t from, std::size_t to);
     void CompleteBunch(std::int32_t bunchSum);
     // What a bunch needs of the bunch size and threshold in force, derived when they change.
     void DeriveBunchRule();
