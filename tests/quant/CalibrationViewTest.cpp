@@ -3,28 +3,14 @@
 
 #include "quant/CalibrationView.h"
 #include "quant/Quantitation.h"
+#include "tests/quant/QuantTestRecords.h"
 #include "tests/support/ScriptedPrompter.h"
 
 namespace lx {
 namespace {
 
-PeakRecord Peak(std::int32_t component, double area, double height) {
-    PeakRecord p;
-    p.m_Component = component;
-    p.m_Area = area;
-    p.m_Height = height;
-    return p;
-}
-
-CPrjFileRecord Standard(const char* file, std::int32_t level, std::int32_t repeat,
-                        std::vector<PeakRecord> peaks) {
-    CPrjFileRecord f;
-    f.m_FileName = file;
-    f.m_Level = level;
-    f.m_Repeat = repeat;
-    f.m_Peaks = std::move(peaks);
-    return f;
-}
+using test::Peak;
+using test::Standard;
 
 // IS (ID 1, concentration 2 and 4) and X (ID 2 on IS, concentration 1 and 4), two standards.
 CPrjDoc Calibrated(std::int32_t method) {
@@ -44,8 +30,8 @@ CPrjDoc Calibrated(std::int32_t method) {
     project.m_Components[0].m_Points[1].m_Concentration = 4;
     project.m_Components[1].m_Points[0].m_Concentration = 1;
     project.m_Components[1].m_Points[1].m_Concentration = 4;
-    project.m_Standards = {Standard("s1.Tzd", 1, 1, {Peak(1, 100, 10), Peak(2, 50, 5)}),
-                           Standard("s2.Tzd", 2, 1, {Peak(1, 100, 10), Peak(2, 150, 15)})};
+    project.m_Standards = {Standard(1, 1, {Peak(1, 100, 10), Peak(2, 50, 5)}, "s1.Tzd"),
+                           Standard(2, 1, {Peak(1, 100, 10), Peak(2, 150, 15)}, "s2.Tzd")};
     test::ScriptedPrompter prompter;
     EXPECT_TRUE(Calibrate(project, prompter));
     return project;

@@ -8,26 +8,14 @@
 #include "quant/CPrjDoc.h"
 #include "quant/QuantTexts.h"
 #include "quant/Quantitation.h"
+#include "tests/quant/QuantTestRecords.h"
 #include "tests/support/ScriptedPrompter.h"
 
 namespace lx {
 namespace {
 
-PeakRecord Peak(std::int32_t component, double area, double height) {
-    PeakRecord p;
-    p.m_Component = component;
-    p.m_Area = area;
-    p.m_Height = height;
-    return p;
-}
-
-CPrjFileRecord Standard(std::int32_t level, std::int32_t repeat, std::vector<PeakRecord> peaks) {
-    CPrjFileRecord f;
-    f.m_Level = level;
-    f.m_Repeat = repeat;
-    f.m_Peaks = std::move(peaks);
-    return f;
-}
+using test::Peak;
+using test::Standard;
 
 // Components with the given IDs and level concentrations, in this order.
 void SetComponents(CPrjDoc& project,
