@@ -91,7 +91,13 @@ CTzLabDoc MakeSyntheticRun(const SyntheticRunOptions& o) {
     const auto count = static_cast<std::size_t>(std::max(0.0, o.minutes * 60.0 * o.rate));
     Random random(o.seed);
     std::vector<double> signal(count, 0.0);
-    for (const Shape& s : PlanPeaks(random, count, o))
+    std::vector<Shape> shapes;
+    for (const SyntheticPeak& p : o.peaks)
+        shapes.push_back(
+            {p.minutes * 60.0 * o.rate, p.height * o.scale, p.sigmaSeconds * o.rate, 0.0});
+    if (o.peaks.empty())
+        shapes = PlanPeaks(random, count, o);
+    for (const Shape& s : shapes)
         Render(s, signal);
     doc.m_Samples.Resize(count);
     std::int32_t* out = doc.m_Samples.data();

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "cli/CliCommon.h"
+#include "cli/CliPrompter.h"
 #include "cli/CliTexts.h"
 #include "cli/PeakTableOutput.h"
 #include "core/Format.h"
@@ -38,7 +39,8 @@ int RunEdit(const EditOptions& o) {
     if (!loaded.ok())
         return Fail(loaded.error());
     CTzLabDoc& doc = loaded.value();
-    if (!EditPeaks(doc, o.type, o.x, o.peak, o.spanEnd))
+    CliPrompter prompter;
+    if (!EditPeaks(doc, prompter, o.type, o.x, o.peak, o.spanEnd))
         return Fail(Format(texts::kEditRejected, ManualEventText(o.type).c_str(), o.x, o.peak));
     std::cout << PeakTableText(o.file, doc.m_Peaks, o.json);
     return SaveIfAsked(doc, o.file, o.saveTo, o.inPlace);

@@ -45,11 +45,6 @@ int RunNew(const std::string& out) {
 
 }  // namespace
 
-int Fail(const std::string& message) {
-    std::cerr << message << "\n";
-    return kFailed;
-}
-
 void AddFileCommands(CLI::App& app, int& exitCode) {
     auto dump = std::make_shared<DumpOptions>();
     auto* dumpCmd = app.add_subcommand("dump", "Print every field of a chromatogram file");

@@ -1,6 +1,8 @@
 #include "cli/IntegrateCommands.h"
 
 #include <atomic>
+#include <cmath>
+#include <cstdio>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -8,7 +10,9 @@
 
 #include "acq/SyntheticRun.h"
 #include "cli/CliCommon.h"
+#include "cli/CliPrompter.h"
 #include "cli/PeakTableOutput.h"
+#include "cli/ProjectFile.h"
 #include "core/TzdFile.h"
 #include "peaks/Integration.h"
 
@@ -23,6 +27,7 @@ struct IntegrateOptions {
     std::optional<int> halfWidth;
     std::optional<double> slope, minArea, minHeight, timeDoubling, heightRatio, lockTime;
     std::optional<int> useTimeProgram;
+    std::string project;
 };
 
 void ApplyOverrides(const IntegrateOptions& o, CTzLabDoc& doc) {
@@ -50,15 +55,19 @@ struct FileOutcome {
     std::string error;   // the message for stderr, empty on success
 };
 
-FileOutcome IntegrateOne(const IntegrateOptions& o, const std::string& file) {
+FileOutcome IntegrateOne(const IntegrateOptions& o, const std::string& file, CPrjDoc* project,
+                         Prompter& prompter) {
     auto loaded = LoadTzdFile(file);
     if (!loaded.ok())
         return {"", loaded.error()};
     CTzLabDoc& doc = loaded.value();
+    // Projects know their files by full path.
+    doc.m_PathName = AbsolutePath(file);
+    doc.m_Project = project;
     ApplyOverrides(o, doc);
-    IntegrateAndQuantify(doc);
+    IntegrateAndQuantify(doc, prompter);
     FileOutcome outcome;
-    outcome.output = PeakTableText(file, doc.m_Peaks, o.json);
+    outcome.output = PeakTableText(file, doc.m_Peaks, o.json, project != nullptr);
     if (o.inPlace || !o.saveTo.empty()) {
         Status saved = SaveTzdFile(doc, o.inPlace ? file : o.saveTo);
         if (!saved.ok())
@@ -67,26 +76,7 @@ FileOutcome IntegrateOne(const IntegrateOptions& o, const std::string& file) {
     return outcome;
 }
 
-int RunIntegrate(const IntegrateOptions& o) {
-    if (!o.saveTo.empty() && (o.inPlace || o.files.size() != 1)) {
-        std::cerr << "--save takes one input file and excludes --in-place\n";
-        return kUsage;
-    }
-    // Files are independent: integrate them on every core, print them in the order given.
-    std::vector<FileOutcome> outcomes(o.files.size());
-    std::atomic<std::size_t> next{0};
-    auto worker = [&] {
-        for (std::size_t i; (i = next++) < o.files.size();)
-            outcomes[i] = IntegrateOne(o, o.files[i]);
-    };
-    const unsigned threads =
-        std::min<std::size_t>(std::max(1u, std::thread::hardware_concurrency()), o.files.size());
-    std::vector<std::jthread> pool;
-    for (unsigned t = 1; t < threads; ++t)
-        pool.emplace_back(worker);
-    worker();
-    pool.clear();
-
+int Report(const std::vector<FileOutcome>& outcomes) {
     int code = kOk;
     for (const FileOutcome& outcome : outcomes) {
         std::cout << outcome.output;
@@ -96,6 +86,64 @@ int RunIntegrate(const IntegrateOptions& o) {
     return code;
 }
 
+// With a project the files go one after another: a standard among them recalibrates the
+// project that quantifies the files after it.
+int RunWithProject(const IntegrateOptions& o, const std::string& home) {
+    return WithProject(o.project, home, std::nullopt,
+                       [&](CPrjDoc& project, CliPrompter& prompter) -> int {
+                           std::vector<FileOutcome> outcomes;
+                           for (const std::string& file : o.files)
+                               outcomes.push_back(IntegrateOne(o, file, &project, prompter));
+                           return Report(outcomes);
+                       });
+}
+
+int RunIntegrate(const IntegrateOptions& o, const std::string& home) {
+    if (!o.saveTo.empty() && (o.inPlace || o.files.size() != 1)) {
+        std::cerr << "--save takes one input file and excludes --in-place\n";
+        return kUsage;
+    }
+    if (!o.project.empty())
+        return RunWithProject(o, home);
+    // Files are independent: integrate them on every core, print them in the order given.
+    // Without a project nothing is asked or told.
+    CliPrompter prompter;
+    std::vector<FileOutcome> outcomes(o.files.size());
+    std::atomic<std::size_t> next{0};
+    auto worker = [&] {
+        for (std::size_t i; (i = next++) < o.files.size();)
+            outcomes[i] = IntegrateOne(o, o.files[i], nullptr, prompter);
+    };
+    const unsigned threads =
+        std::min<std::size_t>(std::max(1u, std::thread::hardware_concurrency()), o.files.size());
+    std::vector<std::jthread> pool;
+    for (unsigned t = 1; t < threads; ++t)
+        pool.emplace_back(worker);
+    worker();
+    pool.clear();
+    return Report(outcomes);
+}
+
+// "MIN:HEIGHT[:SIGMA]", or nothing when the text is not one.
+std::optional<SyntheticPeak> ReadPeak(const std::string& text) {
+    SyntheticPeak peak;
+    char tail = 0;
+    const int n = std::sscanf(text.c_str(), "%lf:%lf:%lf%c", &peak.minutes, &peak.height,
+                              &peak.sigmaSeconds, &tail);
+    if (n < 2 || n > 3 || !(peak.minutes >= 0) || !(std::fabs(peak.height) < 1e7) ||
+        !(peak.sigmaSeconds > 0 && peak.sigmaSeconds < 1e4))
+        return std::nullopt;
+    return peak;
+}
+
+CLI::Validator PeakValidator() {
+    return CLI::Validator(
+        [](std::string& text) {
+            return ReadPeak(text) ? std::string() : "expected MIN:HEIGHT[:SIGMA], got " + text;
+        },
+        "MIN:HEIGHT[:SIGMA]");
+}
+
 struct SynthOptions {
     std::string out;
     SyntheticRunOptions run;
@@ -103,14 +151,15 @@ struct SynthOptions {
 
 int RunSynth(const SynthOptions& o) {
     CTzLabDoc doc = MakeSyntheticRun(o.run);
-    IntegrateAndQuantify(doc);
+    CliPrompter prompter;
+    IntegrateAndQuantify(doc, prompter);
     Status saved = SaveTzdFile(doc, o.out);
     return saved.ok() ? kOk : Fail(saved.error);
 }
 
 }  // namespace
 
-void AddIntegrateCommands(CLI::App& app, int& exitCode) {
+void AddIntegrateCommands(CLI::App& app, int& exitCode, const std::string& home) {
     auto o = std::make_shared<IntegrateOptions>();
     auto* cmd = app.add_subcommand(
         "integrate", "Integrate chromatograms with their own parameters and print the peak tables");
@@ -129,7 +178,10 @@ void AddIntegrateCommands(CLI::App& app, int& exitCode) {
     cmd->add_option("--lock-time", o->lockTime, "minutes without integration from the start");
     cmd->add_option("--use-time-program", o->useTimeProgram, "0 or 1")
         ->check(CLI::IsMember({0, 1}));
-    cmd->callback([o, &exitCode] { exitCode = RunIntegrate(*o); });
+    cmd->add_option("--project", o->project,
+                    "identify and quantify with this method project; a standard of it updates "
+                    "its record, recalibrates and saves the project");
+    cmd->callback([o, &exitCode, &home] { exitCode = RunIntegrate(*o, home); });
 
     auto s = std::make_shared<SynthOptions>();
     auto* synth = app.add_subcommand(
@@ -142,6 +194,17 @@ void AddIntegrateCommands(CLI::App& app, int& exitCode) {
         ->check(CLI::Range(50, 100000000));
     synth->add_option("--noise", s->run.noise, "baseline noise, uV");
     synth->add_option("--drift", s->run.drift, "baseline drift, uV per minute");
+    synth
+        ->add_option_function<std::vector<std::string>>(
+            "--peak",
+            [s](const std::vector<std::string>& peaks) {
+                for (const std::string& text : peaks)  // checked below, before this runs
+                    s->run.peaks.push_back(*ReadPeak(text));
+            },
+            "MIN:HEIGHT_uV[:SIGMA_s] Gaussian peaks instead of random ones (repeatable)")
+        ->check(PeakValidator());
+    synth->add_option("--scale", s->run.scale, "multiplies the heights of the given peaks")
+        ->check(CLI::Range(0.0, 1e6));
     synth->callback([s, &exitCode] { exitCode = RunSynth(*s); });
 }
 

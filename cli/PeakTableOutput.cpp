@@ -5,8 +5,8 @@
 
 namespace lx::cli {
 
-std::string PeakTableText(const std::string& file, const std::vector<PeakRecord>& peaks,
-                          bool json) {
+std::string PeakTableText(const std::string& file, const std::vector<PeakRecord>& peaks, bool json,
+                          bool quantified) {
     if (json) {
         nlohmann::ordered_json list = nlohmann::ordered_json::array();
         for (const PeakRecord& p : peaks)
@@ -17,11 +17,14 @@ std::string PeakTableText(const std::string& file, const std::vector<PeakRecord>
     std::string out = "== " + file + Format(" (%zu peaks)\n", peaks.size());
     out +=
         "  No.    Time/min            Area       Height/uV    Area%   HalfW/min  Tailing     "
-        "Plates  Resol.  Flags\n";
-    for (const PeakRecord& p : peaks)
-        out += Format("%5d %11.3f %15.1f %14.1f %8.3f %11.4f %8.3f %10.0f %7.3f %6d\n", p.m_Number,
+        "Plates  Resol.  Flags";
+    out += quantified ? "      Content  Component\n" : "\n";
+    for (const PeakRecord& p : peaks) {
+        out += Format("%5d %11.3f %15.1f %14.1f %8.3f %11.4f %8.3f %10.0f %7.3f %6d", p.m_Number,
                       p.m_ApexTime, p.m_Area, p.m_Height, p.m_AreaPercent, p.m_HalfWidthTime,
                       p.m_Tailing, p.m_Plates, p.m_Resolution, p.m_Flags);
+        out += quantified ? Format(" %12.6g  %s\n", p.m_Content, p.m_ComponentName.c_str()) : "\n";
+    }
     return out;
 }
 

@@ -38,6 +38,8 @@ Json InfoListJson(const std::vector<InstrumentInfoItem>& items) {
     return list;
 }
 
+}  // namespace
+
 Json ChannelSetupJson(const ChannelSetup& c) {
     return Json{{"stopTime", c.stopTime},
                 {"lockTime", c.lockTime},
@@ -81,8 +83,6 @@ Json ParamsJson(const IntegrationParams& p) {
                 {"m_DeleteMode", p.m_DeleteMode},     {"m_UseTimeProgram", p.m_UseTimeProgram}};
 }
 
-}  // namespace
-
 Json PeakJson(const PeakRecord& p, bool withRawSum) {
     Json peak{{"m_Number", p.m_Number},
               {"m_Aux", p.m_Aux},
@@ -122,8 +122,6 @@ Json PeakJson(const PeakRecord& p, bool withRawSum) {
         peak["m_RawSum"] = p.m_RawSum;
     return peak;
 }
-
-namespace {
 
 Json PrintSettingsJson(const PrintSettings& s) {
     return Json{{"instrumentType", s.instrumentType},
@@ -206,6 +204,8 @@ Json PrintSettingsJson(const PrintSettings& s) {
                 {"printMarks", s.printMarks}};
 }
 
+namespace {
+
 void AppendText(const Json& node, int depth, std::string& out) {
     const std::string indent(static_cast<std::size_t>(depth) * 2, ' ');
     auto scalar = [](const Json& v) {
@@ -236,6 +236,34 @@ void AppendText(const Json& node, int depth, std::string& out) {
 
 }  // namespace
 
+Json TimeProgramJson(const std::vector<TimeProgramEntry>& program) {
+    Json list = Json::array();
+    for (const auto& e : program)
+        list.push_back({{"m_Time", e.m_Time},
+                        {"m_HalfWidth", e.m_HalfWidth},
+                        {"m_Slope", e.m_Slope},
+                        {"m_Forbid", e.m_Forbid}});
+    return list;
+}
+
+Json ManualEventsJson(const std::vector<ManualEvent>& events) {
+    Json list = Json::array();
+    for (const auto& e : events)
+        list.push_back({{"m_Type", e.m_Type},
+                        {"m_Param1", e.m_Param1},
+                        {"m_Param2", e.m_Param2},
+                        {"m_Peak", PeakJson(e.m_Peak, false)},
+                        {"m_Time", e.m_Time}});
+    return list;
+}
+
+Json PeakListJson(const std::vector<PeakRecord>& peaks) {
+    Json list = Json::array();
+    for (const auto& p : peaks)
+        list.push_back(PeakJson(p, false));
+    return list;
+}
+
 Json ToJson(const CTzLabDoc& doc, bool withSamples) {
     Json tree{{"m_Version", Shortest(doc.m_Version)},
               {"m_Operator", doc.m_Operator},
@@ -249,27 +277,11 @@ Json ToJson(const CTzLabDoc& doc, bool withSamples) {
               {"m_DisplayTop", doc.m_DisplayTop},
               {"m_DisplayBottom", doc.m_DisplayBottom},
               {"m_Params", ParamsJson(doc.m_Params)}};
-    Json program = Json::array();
-    for (const auto& e : doc.m_TimeProgram)
-        program.push_back({{"m_Time", e.m_Time},
-                           {"m_HalfWidth", e.m_HalfWidth},
-                           {"m_Slope", e.m_Slope},
-                           {"m_Forbid", e.m_Forbid}});
-    tree["m_TimeProgram"] = program;
-    Json peaks = Json::array();
-    for (const auto& p : doc.m_Peaks)
-        peaks.push_back(PeakJson(p, false));
-    tree["m_Peaks"] = peaks;
+    tree["m_TimeProgram"] = TimeProgramJson(doc.m_TimeProgram);
+    tree["m_Peaks"] = PeakListJson(doc.m_Peaks);
     tree["printSettings"] = PrintSettingsJson(doc.m_PrintSettings);
     tree["m_UseManualEvents"] = doc.m_UseManualEvents;
-    Json events = Json::array();
-    for (const auto& e : doc.m_ManualEvents)
-        events.push_back({{"m_Type", e.m_Type},
-                          {"m_Param1", e.m_Param1},
-                          {"m_Param2", e.m_Param2},
-                          {"m_Peak", PeakJson(e.m_Peak, false)},
-                          {"m_Time", e.m_Time}});
-    tree["m_ManualEvents"] = events;
+    tree["m_ManualEvents"] = ManualEventsJson(doc.m_ManualEvents);
     tree["m_ColumnLength"] = doc.m_ColumnLength;
     tree["m_IsConc2"] = doc.m_IsConc2;
     tree["m_IsConc3"] = doc.m_IsConc3;

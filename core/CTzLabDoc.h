@@ -44,6 +44,7 @@ public:
     std::string m_Operator;
     std::string m_InjectVolume;
     float m_Version = 2.0f;            // the loaded file's version; 2.1 after a save
+    std::string m_PathName;            // where it was loaded from or last saved; not saved
     std::int32_t m_SelectedPeak = -1;  // not saved
     ProjectLink* m_Project = nullptr;  // the open project it belongs to; not owned, not saved
     double m_ColumnLength = 0.0;

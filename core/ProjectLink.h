@@ -5,14 +5,16 @@
 namespace lx {
 
 class CTzLabDoc;
+class Prompter;
 
 class ProjectLink {
 public:
     virtual ~ProjectLink() = default;
     // Names the peaks after the project's components.
     virtual void IdentifyPeaks(CTzLabDoc& doc) = 0;
-    // Contents of the peaks (or, for one of the project's standards, its calibration).
-    virtual void QuantifyPeaks(CTzLabDoc& doc) = 0;
+    // Contents of the peaks (or, for one of the project's standards, its calibration, whose
+    // refusals reach the operator through `prompter`).
+    virtual void QuantifyPeaks(CTzLabDoc& doc, Prompter& prompter) = 0;
 };
 
 }  // namespace lx

@@ -25,7 +25,10 @@ Result<CTzLabDoc> LoadTzdFile(const std::string& path) {
     auto file = InputFile::Open(path);
     if (!file.ok())
         return Result<CTzLabDoc>::Failure(file.error());
-    return Load(file->Reader(), path);
+    auto doc = Load(file->Reader(), path);
+    if (doc.ok())
+        doc->m_PathName = path;
+    return doc;
 }
 
 Result<CTzLabDoc> LoadTzdBytes(std::span<const std::uint8_t> bytes, const std::string& name) {
@@ -34,7 +37,10 @@ Result<CTzLabDoc> LoadTzdBytes(std::span<const std::uint8_t> bytes, const std::s
 }
 
 Status SaveTzdFile(CTzLabDoc& doc, const std::string& path) {
-    return WriteArchiveFileAtomically(path, [&](ArchiveWriter& ar) { doc.Serialize(ar); });
+    Status saved = WriteArchiveFileAtomically(path, [&](ArchiveWriter& ar) { doc.Serialize(ar); });
+    if (saved.ok())
+        doc.m_PathName = path;
+    return saved;
 }
 
 }  // namespace lx

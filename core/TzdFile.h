@@ -10,14 +10,14 @@
 
 namespace lx {
 
-// Loads a chromatogram. A file that cannot be read, is cut short or is damaged gives the
-// operator's message and no record.
+// Loads a chromatogram and remembers its path. A file that cannot be read, is cut short or is
+// damaged gives the operator's message and no record.
 Result<CTzLabDoc> LoadTzdFile(const std::string& path);
 // The same from bytes in memory; `name` stands for the file in the message.
 Result<CTzLabDoc> LoadTzdBytes(std::span<const std::uint8_t> bytes, const std::string& name);
 
 // Saves at version 2.1 (setting doc.m_Version), replacing `path` only once the new file is
-// complete on disk.
+// complete on disk; the record then belongs to `path`.
 Status SaveTzdFile(CTzLabDoc& doc, const std::string& path);
 
 }  // namespace lx

@@ -34,6 +34,16 @@ void Check(bool ok) {
         std::abort();
 }
 
+// Without a project the pipeline has nothing to ask or tell.
+class NoPrompts : public lx::Prompter {
+public:
+    bool Confirm(const std::string&) override {
+        Check(false);
+        return false;
+    }
+    void Inform(const std::string&, Icon) override { Check(false); }
+};
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -83,7 +93,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         doc.m_Samples.SetAt(i, level);
     }
 
-    lx::IntegrateAndQuantify(doc);
+    NoPrompts noPrompts;
+    lx::IntegrateAndQuantify(doc, noPrompts);
 
     double total = 0.0, percent = 0.0;
     const auto count = static_cast<std::int64_t>(n);

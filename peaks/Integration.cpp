@@ -20,11 +20,11 @@ void Reintegrate(CTzLabDoc& doc) {
         doc.m_Project->IdentifyPeaks(doc);
 }
 
-void IntegrateAndQuantify(CTzLabDoc& doc) {
+void IntegrateAndQuantify(CTzLabDoc& doc, Prompter& prompter) {
     doc.m_SelectedPeak = -1;
     Reintegrate(doc);
     if (doc.m_Project) {
-        doc.m_Project->QuantifyPeaks(doc);
+        doc.m_Project->QuantifyPeaks(doc, prompter);
         return;
     }
     for (auto& p : doc.m_Peaks)

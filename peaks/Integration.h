@@ -2,6 +2,7 @@
 // The integration pipeline of one chromatogram and its entry points.
 
 #include "core/CTzLabDoc.h"
+#include "core/Prompter.h"
 
 namespace lx {
 
@@ -12,9 +13,9 @@ namespace lx {
 void Reintegrate(CTzLabDoc& doc);
 
 // What the peak-detect command and the end of a run do: forget the selected peak, reintegrate,
-// then quantify with the chromatogram's project. Without a project each peak's content is its
-// area fraction.
-void IntegrateAndQuantify(CTzLabDoc& doc);
+// then quantify with the chromatogram's project, which may have something to tell the operator.
+// Without a project each peak's content is its area fraction.
+void IntegrateAndQuantify(CTzLabDoc& doc, Prompter& prompter);
 
 // After the table was edited by hand: crossing removal, then areas and figures again.
 void RecomputePeaks(CTzLabDoc& doc);

@@ -341,8 +341,8 @@ PeakRecord PeakOfSpan(const CTzLabDoc& doc, std::int32_t a, std::int32_t b) {
     return p;
 }
 
-bool EditPeaks(CTzLabDoc& doc, std::int32_t type, std::int32_t x, std::int32_t k,
-               std::int32_t spanEnd) {
+bool EditPeaks(CTzLabDoc& doc, Prompter& prompter, std::int32_t type, std::int32_t x,
+               std::int32_t k, std::int32_t spanEnd) {
     ManualEvent e;
     e.m_Type = type;
     e.m_Param1 = x;
@@ -361,7 +361,7 @@ bool EditPeaks(CTzLabDoc& doc, std::int32_t type, std::int32_t x, std::int32_t k
     RecomputePeaks(doc);
     if (doc.m_Project) {
         doc.m_Project->IdentifyPeaks(doc);
-        doc.m_Project->QuantifyPeaks(doc);
+        doc.m_Project->QuantifyPeaks(doc, prompter);
     }
     return true;
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/CTzLabDoc.h"
+#include "core/Prompter.h"
 
 namespace lx {
 
@@ -38,10 +39,10 @@ void ReplayManualEvents(CTzLabDoc& doc);
 // What the view and the command line do: an edit of `type` at sample index `x` on the
 // selected peak `k` (for adding a peak, the marked span x..spanEnd). An accepted edit is
 // applied, recorded at the end of the list (switching replay on), the table recomputed and,
-// with a project, identified and quantified again; a rejected one changes nothing. Returns
-// whether it was accepted.
-bool EditPeaks(CTzLabDoc& doc, std::int32_t type, std::int32_t x, std::int32_t k,
-               std::int32_t spanEnd = -1);
+// with a project, identified and quantified again (its messages going to `prompter`); a
+// rejected one changes nothing. Returns whether it was accepted.
+bool EditPeaks(CTzLabDoc& doc, Prompter& prompter, std::int32_t type, std::int32_t x,
+               std::int32_t k, std::int32_t spanEnd = -1);
 
 // The peak that adding the span a..b would insert: its ends, and its apex at the highest
 // sample of the span.

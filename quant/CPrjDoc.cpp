@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "quant/Identification.h"
-#include "quant/Quantitation.h"
+#include "quant/ProjectProcessing.h"
 
 namespace lx {
 
@@ -38,8 +38,8 @@ void CPrjDoc::IdentifyPeaks(CTzLabDoc& doc) {
     lx::IdentifyPeaks(doc, *this);
 }
 
-void CPrjDoc::QuantifyPeaks(CTzLabDoc& doc) {
-    Quantify(doc, *this);
+void CPrjDoc::QuantifyPeaks(CTzLabDoc& doc, Prompter& prompter) {
+    ProcessProjectChromatogram(*this, doc, prompter);
 }
 
 }  // namespace lx

@@ -86,6 +86,8 @@ public:
     double m_ValueE = 0.0;
     double m_ValueF = 0.0;
     bool m_Modified = false;
+    std::string m_PathName;  // the file it was opened from or saved to; not stored
+    std::string m_AppDir;    // the application directory it was opened under; not stored
 
     // Inserts a copy after every row of equal or smaller retention time (the caller has put
     // m_LastComponentId + 1 into its ID), counts the ID as used, and gives every component a
@@ -109,7 +111,9 @@ public:
     std::string_view Serialize(ArchiveReader& ar);
 
     void IdentifyPeaks(CTzLabDoc& doc) override;
-    void QuantifyPeaks(CTzLabDoc& doc) override;
+    // A standard of this project updates its file record and recalibrates; any other
+    // chromatogram is quantified.
+    void QuantifyPeaks(CTzLabDoc& doc, Prompter& prompter) override;
 };
 
 }  // namespace lx

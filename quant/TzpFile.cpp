@@ -47,6 +47,8 @@ Result<CPrjDoc> LoadTzpFile(const std::string& path, const std::string& appDir) 
     if (project.ok()) {
         project->m_MethodName = std::filesystem::path(path).stem().string();
         project->m_Folder = ProjectFolderOf(path, appDir);
+        project->m_PathName = path;
+        project->m_AppDir = appDir;
     }
     return project;
 }
@@ -57,7 +59,13 @@ Result<CPrjDoc> LoadTzpBytes(std::span<const std::uint8_t> bytes, const std::str
 }
 
 Status SaveTzpFile(CPrjDoc& project, const std::string& path) {
-    return WriteArchiveFileAtomically(path, [&](ArchiveWriter& ar) { project.Serialize(ar); });
+    Status saved =
+        WriteArchiveFileAtomically(path, [&](ArchiveWriter& ar) { project.Serialize(ar); });
+    if (saved.ok()) {
+        project.m_PathName = path;
+        project.m_Modified = false;
+    }
+    return saved;
 }
 
 }  // namespace lx

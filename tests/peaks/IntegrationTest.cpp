@@ -3,9 +3,13 @@
 
 #include "peaks/Integration.h"
 #include "tests/peaks/PeakTestSignals.h"
+#include "tests/support/ScriptedPrompter.h"
 
 namespace lx {
 namespace {
+
+// Nothing here has a project, so integration must not ask or tell anything.
+test::NoPrompts noPrompts;
 
 using test::DocWith;
 using test::Triangle;
@@ -20,7 +24,7 @@ using test::Triangle;
 TEST(Integration, TriangleWorkedByHand) {
     CTzLabDoc doc = DocWith(Triangle(20, 10, 100, 30));
     doc.m_Params.m_HalfWidth = 1;
-    IntegrateAndQuantify(doc);
+    IntegrateAndQuantify(doc, noPrompts);
     ASSERT_EQ(doc.m_Peaks.size(), 1u);
     const PeakRecord& p = doc.m_Peaks[0];
     EXPECT_EQ(p.m_Number, 1);
@@ -59,7 +63,7 @@ TEST(Integration, ContentWithoutAProjectIsTheAreaFraction) {
     CTzLabDoc doc = DocWith(v);
     doc.m_Params.m_HalfWidth = 1;
     doc.m_SelectedPeak = 1;
-    IntegrateAndQuantify(doc);
+    IntegrateAndQuantify(doc, noPrompts);
     ASSERT_EQ(doc.m_Peaks.size(), 2u);
     EXPECT_NEAR(doc.m_Peaks[0].m_AreaPercent, 100.0 / 3, 1e-9);
     for (const auto& p : doc.m_Peaks)
@@ -78,7 +82,7 @@ TEST(Integration, DeletePeakRecomputesTheTable) {
     v.insert(v.end(), w.begin(), w.end());
     CTzLabDoc doc = DocWith(v);
     doc.m_Params.m_HalfWidth = 1;
-    IntegrateAndQuantify(doc);
+    IntegrateAndQuantify(doc, noPrompts);
     ASSERT_EQ(doc.m_Peaks.size(), 2u);
     EXPECT_EQ(DeletePeak(doc, 2), 0);
     EXPECT_EQ(DeletePeak(doc, 0), 1);

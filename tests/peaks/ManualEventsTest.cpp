@@ -12,9 +12,13 @@
 #include "peaks/ManualEvents.h"
 #include "tests/peaks/PeakTestSignals.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/ScriptedPrompter.h"
 
 namespace lx {
 namespace {
+
+// Nothing here has a project, so integration must not ask or tell anything.
+test::NoPrompts noPrompts;
 
 using test::Detected;
 using test::DocWith;
@@ -28,7 +32,7 @@ CTzLabDoc IntegratedRun(std::uint32_t seed) {
     o.seed = seed;
     o.minutes = 40;
     CTzLabDoc doc = MakeSyntheticRun(o);
-    IntegrateAndQuantify(doc);
+    IntegrateAndQuantify(doc, noPrompts);
     return doc;
 }
 
@@ -75,7 +79,7 @@ TEST(ManualEvents, ReplayGivesTheTableOfTheInteractiveEditForEveryType) {
             for (std::size_t k = 0; k < integrated.m_Peaks.size(); k += 3) {
                 CTzLabDoc doc = integrated;
                 const Edit e = EditFor(doc.m_Peaks, type, k);
-                if (!EditPeaks(doc, e.type, e.x, e.k, e.spanEnd)) {
+                if (!EditPeaks(doc, noPrompts, e.type, e.x, e.k, e.spanEnd)) {
                     EXPECT_TRUE(doc.m_ManualEvents.empty());
                     continue;
                 }
@@ -99,7 +103,7 @@ TEST(ManualEvents, SeveralEditsReplayInOrder) {
     ASSERT_GT(doc.m_Peaks.size(), 8u);
     auto apply = [&](std::int32_t type, std::size_t k) {
         const Edit e = EditFor(doc.m_Peaks, type, k);
-        return EditPeaks(doc, e.type, e.x, e.k, e.spanEnd);
+        return EditPeaks(doc, noPrompts, e.type, e.x, e.k, e.spanEnd);
     };
     ASSERT_TRUE(apply(kEventMoveApex, 1));
     ASSERT_TRUE(apply(kEventForcedBaseline, 4));
@@ -115,13 +119,13 @@ TEST(ManualEvents, EventsSurviveSaveAndReload) {
     test::TempDir dir;
     CTzLabDoc doc = IntegratedRun(6);
     const Edit e = EditFor(doc.m_Peaks, kEventVerticalDrop, 2);
-    ASSERT_TRUE(EditPeaks(doc, e.type, e.x, e.k, e.spanEnd));
+    ASSERT_TRUE(EditPeaks(doc, noPrompts, e.type, e.x, e.k, e.spanEnd));
     ASSERT_TRUE(SaveTzdFile(doc, dir.Path("edited.Tzd")).ok());
     auto loaded = LoadTzdFile(dir.Path("edited.Tzd"));
     ASSERT_TRUE(loaded.ok());
     EXPECT_EQ(loaded->m_ManualEvents, doc.m_ManualEvents);
     EXPECT_EQ(loaded->m_UseManualEvents, 1);
-    IntegrateAndQuantify(loaded.value());
+    IntegrateAndQuantify(loaded.value(), noPrompts);
     ASSERT_EQ(loaded->m_Peaks.size(), doc.m_Peaks.size());
     for (std::size_t k = 0; k < doc.m_Peaks.size(); ++k) {
         EXPECT_EQ(loaded->m_Peaks[k].m_BaseStart, doc.m_Peaks[k].m_BaseStart);
@@ -266,7 +270,7 @@ TEST(ManualEvents, RejectedEditsChangeAndRecordNothing) {
           Case{kEventAddPeak, 50, 0, 70},       // 60, a baseline end, lies inside
           Case{kEventAddPeak, 70, 0, 65},       // an empty span
           Case{kEventDeletePeak, 0, 5, -1}, Case{10, 30, 0, -1}}) {  // a type that is never made
-        EXPECT_FALSE(EditPeaks(doc, c.type, c.x, c.k, c.spanEnd)) << c.type << " at " << c.x;
+        EXPECT_FALSE(EditPeaks(doc, noPrompts, c.type, c.x, c.k, c.spanEnd)) << c.type << " at " << c.x;
         EXPECT_EQ(doc.m_Peaks, before);
         EXPECT_TRUE(doc.m_ManualEvents.empty());
         EXPECT_EQ(doc.m_UseManualEvents, 0);
@@ -285,7 +289,7 @@ TEST(ManualEvents, AddedPeakGoesBeforeTheFirstPeakStartingAtOrAfterIt) {
                                            {160, 800},
                                            {170, 0}}));
     doc.m_Peaks = {Detected(doc, 10, 20, 30, 0, 1), Detected(doc, 150, 160, 170, 0, 1)};
-    ASSERT_TRUE(EditPeaks(doc, kEventAddPeak, 70, 0, 90));
+    ASSERT_TRUE(EditPeaks(doc, noPrompts, kEventAddPeak, 70, 0, 90));
     ASSERT_EQ(doc.m_Peaks.size(), 3u);
     EXPECT_EQ(doc.m_Peaks[1].m_Apex, 80);
     EXPECT_EQ(doc.m_Peaks[1].m_Number, 2);
@@ -317,15 +321,15 @@ TEST(ManualEvents, RemovingADeleteEventBringsThePeakBack) {
     CTzLabDoc doc = IntegratedRun(7);
     const std::size_t count = doc.m_Peaks.size();
     const PeakRecord third = doc.m_Peaks[3];
-    ASSERT_TRUE(EditPeaks(doc, kEventDeletePeak, 0, 3));
+    ASSERT_TRUE(EditPeaks(doc, noPrompts, kEventDeletePeak, 0, 3));
     const Edit later = EditFor(doc.m_Peaks, kEventMoveApex, 4);
-    ASSERT_TRUE(EditPeaks(doc, later.type, later.x, later.k, later.spanEnd));
+    ASSERT_TRUE(EditPeaks(doc, noPrompts, later.type, later.x, later.k, later.spanEnd));
     ASSERT_EQ(doc.m_Peaks.size(), count - 1);
     const std::int32_t movedApex = doc.m_Peaks[4].m_Apex;
 
     ASSERT_TRUE(DeleteManualEventRow(doc.m_ManualEvents, 0));
     EXPECT_EQ(doc.m_ManualEvents[0].m_Param2, 5);  // the same peak, now one further on
-    IntegrateAndQuantify(doc);
+    IntegrateAndQuantify(doc, noPrompts);
     ASSERT_EQ(doc.m_Peaks.size(), count);
     EXPECT_EQ(doc.m_Peaks[3].m_Apex, third.m_Apex);
     EXPECT_EQ(doc.m_Peaks[5].m_Apex, movedApex);

@@ -14,6 +14,9 @@
 namespace lx {
 namespace {
 
+// Nothing here has a project, so integration must not ask or tell anything.
+test::NoPrompts noPrompts;
+
 using test::Peak;
 using test::Standard;
 
@@ -244,7 +247,7 @@ TEST(Quantify, TheIntegrationIdentifiesAndQuantifiesWithTheProject) {
     o.seed = 12;
     o.minutes = 20;
     CTzLabDoc doc = MakeSyntheticRun(o);
-    IntegrateAndQuantify(doc);
+    IntegrateAndQuantify(doc, noPrompts);
     ASSERT_GT(doc.m_Peaks.size(), 3u);
     CPrjDoc project;
     for (int k : {0, 2}) {
@@ -256,7 +259,7 @@ TEST(Quantify, TheIntegrationIdentifiesAndQuantifiesWithTheProject) {
     }
     doc.m_Params.m_SampleWeight = 2;
     doc.m_Project = &project;
-    IntegrateAndQuantify(doc);
+    IntegrateAndQuantify(doc, noPrompts);
     EXPECT_EQ(doc.m_Peaks[0].m_ComponentName, "peak0");
     EXPECT_EQ(doc.m_Peaks[1].m_Component, -1);
     EXPECT_EQ(doc.m_Peaks[2].m_Component, 2);

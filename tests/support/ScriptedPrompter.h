@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "core/Prompter.h"
 
 namespace lx::test {
@@ -24,6 +26,22 @@ public:
         return yes;
     }
     void Inform(const std::string& text, Icon) override { messages.push_back(text); }
+};
+
+}  // namespace lx::test
+
+namespace lx::test {
+
+// For operations that must not ask or tell the operator anything: each prompt fails the test.
+class NoPrompts : public Prompter {
+public:
+    bool Confirm(const std::string& text) override {
+        ADD_FAILURE() << "unexpected question: " << text;
+        return false;
+    }
+    void Inform(const std::string& text, Icon) override {
+        ADD_FAILURE() << "unexpected message: " << text;
+    }
 };
 
 }  // namespace lx::test

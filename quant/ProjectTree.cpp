@@ -1,0 +1,117 @@
+#include "quant/ProjectTree.h"
+
+#include <ctime>
+
+#include "core/AppPaths.h"
+#include "core/Format.h"
+#include "quant/QuantTexts.h"
+
+namespace lx {
+namespace {
+
+using Kind = ProjectTreeNode::Kind;
+
+ProjectTreeNode Node(Kind kind, std::string text) {
+    ProjectTreeNode node;
+    node.m_Kind = kind;
+    node.m_Text = std::move(text);
+    return node;
+}
+
+// The name after the last separator, whichever system wrote the path.
+std::string FileNameOf(const std::string& path) {
+    const std::string native = NativePath(path);
+    const auto slash = native.rfind('/');
+    return slash == std::string::npos ? native : native.substr(slash + 1);
+}
+
+void AddRecords(ProjectTreeNode& node, const CPrjDoc& project, RecordList list) {
+    const auto& records = RecordsOf(project, list);
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        ProjectTreeNode record = Node(Kind::kRecord, FileNameOf(records[i].m_FileName));
+        record.m_List = list;
+        record.m_Index = static_cast<int>(i);
+        node.m_Children.push_back(std::move(record));
+    }
+}
+
+}  // namespace
+
+const char* MethodSuffix(std::int32_t method) {
+    switch (method) {
+        case kInternalStandard:
+            return texts::kSuffixInternalStandard;
+        case kExternalStandard:
+            return texts::kSuffixExternalStandard;
+        case kIndexMethod:
+            return texts::kSuffixIndexMethod;
+        case kCalibratedNormalization:
+            return texts::kSuffixCalibratedNormalization;
+        case kFingerprint:
+            return texts::kSuffixFingerprint;
+        default:
+            return texts::kSuffixNormalization;
+    }
+}
+
+ProjectTreeNode BuildProjectNode(const CPrjDoc& project) {
+    ProjectTreeNode root =
+        Node(Kind::kProject, project.m_MethodName + MethodSuffix(project.m_Method));
+    root.m_Children.push_back(Node(Kind::kTemplate, texts::kNodeTemplate));
+    ProjectTreeNode standards = Node(Kind::kStandards, texts::kNodeStandards);
+    AddRecords(standards, project, RecordList::kStandards);
+    AddRecords(standards, project, RecordList::kSecondStandards);
+    root.m_Children.push_back(std::move(standards));
+    ProjectTreeNode samples = Node(Kind::kSamples, texts::kNodeSamples);
+    AddRecords(samples, project, RecordList::kSamples);
+    root.m_Children.push_back(std::move(samples));
+    root.m_Children.push_back(Node(Kind::kComponents, texts::kNodeComponents));
+    root.m_Children.push_back(Node(Kind::kCurve, texts::kNodeCurve));
+    root.m_Children.push_back(Node(Kind::kMethod, texts::kNodeMethod));
+    return root;
+}
+
+std::vector<ProjectTreeNode> BuildProjectTree(const ProjectList& projects) {
+    std::vector<ProjectTreeNode> roots;
+    for (std::size_t i = 0; i < projects.size(); ++i)
+        roots.push_back(BuildProjectNode(projects.at(i)));
+    return roots;
+}
+
+std::string RecordDateText(std::int32_t createdAt) {
+    const std::time_t t = createdAt;
+    std::tm local{};
+    char text[64] = "";
+    if (localtime_r(&t, &local))
+        std::strftime(text, sizeof text, texts::kCreatedFormat, &local);
+    return text;
+}
+
+CalibrationSettingsTable BuildCalibrationSettings(const CPrjDoc& project) {
+    CalibrationSettingsTable table;
+    const bool fingerprint = project.m_Method == kFingerprint;
+    table.m_Headers = {texts::kColStandardFile, texts::kColCreated,
+                       fingerprint ? texts::kColReferenceTime : texts::kColRepeat,
+                       fingerprint ? texts::kColReferenceWindow : texts::kColLevel};
+    auto addRows = [&](RecordList list) {
+        const auto& records = RecordsOf(project, list);
+        for (std::size_t i = 0; i < records.size(); ++i) {
+            const CPrjFileRecord& r = records[i];
+            std::vector<std::string> cells{r.m_FileName, RecordDateText(r.m_CreatedAt)};
+            if (fingerprint) {
+                cells.push_back(Format("%g", r.m_RefRetentionTime));
+                cells.push_back(Format("%g", r.m_RefWindow));
+            } else {
+                cells.push_back(Format("%d", r.m_Repeat));
+                cells.push_back(Format("%d", r.m_Level));
+            }
+            table.m_Rows.push_back({list, static_cast<int>(i), std::move(cells)});
+        }
+    };
+    addRows(RecordList::kStandards);
+    if (fingerprint)
+        addRows(RecordList::kSecondStandards);
+    return table;
+}
+
+}  // namespace lx
