@@ -52,6 +52,9 @@ enum IdentMode : std::int32_t {
 class CPrjDoc : public ProjectLink {
 public:
     static constexpr std::int32_t kFileVersion = 18;
+    // More calibration levels than any lab uses; a file claiming more is damaged (every
+    // component would need a point per level).
+    static constexpr std::int32_t kMaxLevelCount = 1000;
 
     std::int32_t m_Version = 16;  // 18 once saved
     std::string m_MethodName;

@@ -170,7 +170,7 @@ std::string_view CPrjDoc::Serialize(ArchiveReader& ar) {
         m_Text9 = ar.ReadString();
     m_FieldA = ar.ReadI32();
     m_LevelCount = ar.ReadI32();
-    if (ar.Failed())
+    if (ar.Failed() || m_LevelCount > kMaxLevelCount)
         return texts::kPartProjectInfo;
     if (!LoadList(ar, m_Standards, CPrjFileRecord::kMinStoredSize) ||
         !LoadList(ar, m_SecondStandards, CPrjFileRecord::kMinStoredSize) ||

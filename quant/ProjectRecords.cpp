@@ -167,6 +167,8 @@ bool SetStandardLevel(CPrjDoc& project, int index, int level) {
     if (level < 1 || !ValidIndex(project, RecordList::kStandards, index))
         return false;
     if (level > project.m_LevelCount) {
+        if (project.m_LevelCount >= CPrjDoc::kMaxLevelCount)
+            return false;
         ++project.m_LevelCount;
         for (CComponentItem& c : project.m_Components)
             if (static_cast<std::int64_t>(c.m_Points.size()) < project.m_LevelCount)

@@ -47,7 +47,7 @@ void MaintainLevels(CPrjDoc& project);
 
 // Moves standard `index` to `level`; a level above the count adds one level at the end (an
 // empty point for every component). Levels are maintained afterwards. False for a level
-// below 1 or an index outside the standard list.
+// below 1, a new level beyond CPrjDoc::kMaxLevelCount or an index outside the standard list.
 bool SetStandardLevel(CPrjDoc& project, int index, int level);
 
 // What opening a record from the tree finds: the file to open, or nothing when the file has

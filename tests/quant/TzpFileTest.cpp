@@ -207,6 +207,18 @@ TEST(TzpFile, EveryCutIsRefusedWithAMessage) {
     }
 }
 
+// Every component would need a point per level: a count no lab uses is damage, not a reason
+// to allocate.
+TEST(TzpFile, AnImpossibleLevelCountIsRefused) {
+    CPrjDoc p;
+    p.m_LevelCount = CPrjDoc::kMaxLevelCount;
+    EXPECT_TRUE(LoadTzpBytes(Stored(p), "max.Tzp").ok());
+    p.m_LevelCount = CPrjDoc::kMaxLevelCount + 1;
+    auto refused = LoadTzpBytes(Stored(p), "huge.Tzp");
+    ASSERT_FALSE(refused.ok());
+    EXPECT_EQ(refused.error(), "文件[huge.Tzp]已损坏或不完整(项目信息),无法打开!");
+}
+
 TEST(TzpFile, OpeningNamesTheMethodAfterTheFileAndFindsItsFolder) {
     test::TempDir dir;
     const std::string app = dir.path().string();
