@@ -6,6 +6,7 @@
 #include "cli/EditCommands.h"
 #include "cli/FileCommands.h"
 #include "cli/IntegrateCommands.h"
+#include "cli/ProcessCommands.h"
 #include "cli/ProjectCommands.h"
 
 int main(int argc, char** argv) {
@@ -22,6 +23,7 @@ int main(int argc, char** argv) {
     lx::cli::AddIntegrateCommands(app, exitCode, home);
     lx::cli::AddEditCommands(app, exitCode);
     lx::cli::AddProjectCommands(app, exitCode, home);
+    lx::cli::AddProcessCommands(app, exitCode);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {

@@ -32,6 +32,8 @@ public:
     void WriteString(std::string_view utf8);
     // Already-encoded bytes behind a length prefix.
     void WriteRawString(std::string_view bytes);
+    // Bytes as they stand, without a prefix (the text exports).
+    void WriteBytes(std::string_view bytes) { Put(bytes.data(), bytes.size()); }
     // A block of i32 values; written straight from the caller's memory when streaming.
     void WriteI32Block(const std::int32_t* values, std::size_t count);
 

@@ -19,6 +19,12 @@ inline std::int32_t TruncToInt(double v) {
     return static_cast<std::int32_t>(v);
 }
 
+// The workstation does its sample arithmetic in 32-bit ints; a damaged or extreme signal makes
+// it wrap there, and it wraps here the same way instead of being undefined.
+inline std::int32_t WrapToInt32(std::int64_t v) {
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(v));
+}
+
 inline std::int32_t SaturateToInt(std::int64_t v) {
     if (v > std::numeric_limits<std::int32_t>::max())
         return std::numeric_limits<std::int32_t>::max();

@@ -10,12 +10,6 @@
 namespace lx {
 namespace {
 
-// The workstation does this arithmetic in 32-bit ints; a damaged or extreme signal makes it
-// wrap there, and it wraps here the same way instead of being undefined.
-std::int32_t Wrap(std::int64_t v) {
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(v));
-}
-
 // A class's unit in the packed window counts.
 std::uint32_t ClassUnit(std::int32_t cls) {
     return 1u << (8 * cls);
@@ -229,10 +223,11 @@ void PeakDetector::FeedRange(const std::int32_t* v, std::size_t from, std::size_
 }
 
 void PeakDetector::CompleteBunch(std::int32_t bunchSum) {
-    const std::int32_t pos = Wrap(static_cast<std::int64_t>(m_Count) - m_PosOffset);
+    const std::int32_t pos = WrapToInt32(static_cast<std::int64_t>(m_Count) - m_PosOffset);
     ++m_Bunches;
     const std::int32_t mean = DivideTowardZero(bunchSum, m_Reciprocal);
-    const std::int64_t d = m_Bunches == 1 ? 0 : Wrap(static_cast<std::int64_t>(mean) - m_PrevMean);
+    const std::int64_t d =
+        m_Bunches == 1 ? 0 : WrapToInt32(static_cast<std::int64_t>(mean) - m_PrevMean);
     m_PrevMean = mean;
     m_BunchSum = m_BunchFill = 0;
     // Rising when d > threshold, else falling when d < -threshold, else flat; written without

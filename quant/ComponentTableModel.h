@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/Prompter.h"
+#include "core/Rgb.h"
 #include "quant/CPrjDoc.h"
 
 namespace lx {
@@ -33,10 +34,6 @@ struct ComponentColumn {
 std::vector<ComponentColumn> ComponentColumns(const CPrjDoc& project);
 std::string ComponentCellText(const CPrjDoc& project, int row, const ComponentColumn& column);
 
-struct Rgb {
-    int r, g, b;
-    bool operator==(const Rgb&) const = default;
-};
 // Rows alternate: even rows (from 0) light blue, odd rows white.
 Rgb ComponentRowColour(int row);
 
