@@ -11,6 +11,19 @@
 namespace lx {
 namespace {
 
+template <class Project>
+auto& ListOf(Project& project, RecordList list) {
+    switch (list) {
+        case RecordList::kStandards:
+            return project.m_Standards;
+        case RecordList::kSecondStandards:
+            return project.m_SecondStandards;
+        case RecordList::kSamples:
+            break;
+    }
+    return project.m_Samples;
+}
+
 bool Listed(const CPrjDoc& project, RecordList list, const std::string& path) {
     return std::any_of(RecordsOf(project, list).begin(), RecordsOf(project, list).end(),
                        [&](const CPrjFileRecord& r) { return SamePath(r.m_FileName, path); });
@@ -46,19 +59,11 @@ bool ValidIndex(const CPrjDoc& project, RecordList list, int index) {
 }  // namespace
 
 std::vector<CPrjFileRecord>& RecordsOf(CPrjDoc& project, RecordList list) {
-    switch (list) {
-        case RecordList::kStandards:
-            return project.m_Standards;
-        case RecordList::kSecondStandards:
-            return project.m_SecondStandards;
-        case RecordList::kSamples:
-            break;
-    }
-    return project.m_Samples;
+    return ListOf(project, list);
 }
 
 const std::vector<CPrjFileRecord>& RecordsOf(const CPrjDoc& project, RecordList list) {
-    return RecordsOf(const_cast<CPrjDoc&>(project), list);
+    return ListOf(project, list);
 }
 
 std::string RecordFilePath(const CPrjDoc& project, const CPrjFileRecord& record) {
