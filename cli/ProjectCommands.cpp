@@ -10,6 +10,7 @@
 #include "cli/ProjectFile.h"
 #include "cli/ProjectJson.h"
 #include "cli/RecordJson.h"
+#include "cli/TextTable.h"
 #include "core/AppPaths.h"
 #include "core/Format.h"
 #include "core/TzdFile.h"
@@ -46,20 +47,6 @@ void PrintTree(const ProjectTreeNode& node, int depth) {
         PrintTree(child, depth + 1);
 }
 
-void PrintRows(const std::vector<std::string>& headers,
-               const std::vector<std::vector<std::string>>& rows) {
-    std::string line;
-    for (const std::string& h : headers)
-        line += h + " |";
-    std::cout << line << "\n";
-    for (const auto& row : rows) {
-        line.clear();
-        for (const std::string& cell : row)
-            line += cell + " |";
-        std::cout << line << "\n";
-    }
-}
-
 void PrintComponentTable(const CPrjDoc& project) {
     const auto columns = ComponentColumns(project);
     std::vector<std::string> headers;
@@ -71,7 +58,7 @@ void PrintComponentTable(const CPrjDoc& project) {
         for (const ComponentColumn& c : columns)
             rows.back().push_back(ComponentCellText(project, static_cast<int>(row), c));
     }
-    PrintRows(headers, rows);
+    std::cout << TextTable(headers, rows);
 }
 
 // What the project window, the component table and the "校正设置" page show, then every field.
@@ -91,7 +78,7 @@ int RunShow(const std::string& path, bool json, const std::string& home) {
         std::vector<std::vector<std::string>> rows;
         for (const auto& row : settings.m_Rows)
             rows.push_back(row.m_Cells);
-        PrintRows(settings.m_Headers, rows);
+        std::cout << TextTable(settings.m_Headers, rows);
         std::cout << "\n" << ToText(ToJson(project));
         return kOk;
     });
