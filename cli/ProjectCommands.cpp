@@ -192,13 +192,15 @@ const std::map<std::string, int> kBases{{"area", 0}, {"height", 1}};
 const std::map<std::string, int> kIdentModes{
     {"time-band", 0}, {"relative-window", 1}, {"nearest", 2}, {"elution-order", 3}};
 
+// A radio group of the wizard: a name or its code (the transformer takes either).
 void AddChoice(CLI::App* cmd, const std::string& name, std::int32_t& value,
                const std::map<std::string, int>& names, const std::string& help) {
-    std::map<std::string, int> accepted = names;
+    std::string choices;
     for (const auto& [text, code] : names)
-        accepted[std::to_string(code)] = code;
-    cmd->add_option(name, value, help + " (no choice: quantifies or identifies nothing)")
-        ->transform(CLI::CheckedTransformer(accepted));
+        choices += (choices.empty() ? "" : ", ") + text + "=" + std::to_string(code);
+    cmd->add_option(name, value, help + ": " + choices + " (left out: -1, nothing)")
+        ->transform(CLI::CheckedTransformer(names).description(""))
+        ->type_name("NAME|CODE");
 }
 
 void AddNew(CLI::App* project, int& exitCode, const std::string& home) {
