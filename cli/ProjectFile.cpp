@@ -2,6 +2,7 @@
 
 #include "cli/CliCommon.h"
 #include "core/AppPaths.h"
+#include "quant/ProjectRecords.h"
 #include "quant/TzpFile.h"
 
 namespace lx::cli {
@@ -15,7 +16,7 @@ int WithProject(const std::string& path, const std::string& home, std::optional<
     CliPrompter prompter(answer);
     const int code = operation(project, prompter);
     if (project.m_Modified) {
-        Status saved = SaveTzpFile(project, project.m_PathName);
+        Status saved = SaveProject(project, project.m_PathName);
         if (!saved.ok())
             return Fail(saved.error);
     }

@@ -7,6 +7,7 @@
 #include "core/Format.h"
 #include "core/TzdFile.h"
 #include "quant/QuantTexts.h"
+#include "quant/TzpFile.h"
 
 namespace lx {
 namespace {
@@ -79,6 +80,19 @@ int FindRecord(const CPrjDoc& project, RecordList list, const std::string& path)
             SamePath(RecordFilePath(project, records[i]), path))
             return static_cast<int>(i);
     return -1;
+}
+
+Status SaveProject(CPrjDoc& project, const std::string& path) {
+    for (RecordList list :
+         {RecordList::kStandards, RecordList::kSecondStandards, RecordList::kSamples})
+        for (CPrjFileRecord& record : RecordsOf(project, list)) {
+            const std::string found = RecordFilePath(project, record);
+            std::error_code ec;
+            if (found != NativePath(record.m_FileName) &&
+                std::filesystem::is_regular_file(found, ec))
+                record.m_FileName = found;
+        }
+    return SaveTzpFile(project, path);
 }
 
 bool AddStandardFile(CPrjDoc& project, const std::string& path, Prompter& prompter) {

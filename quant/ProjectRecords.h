@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/Prompter.h"
+#include "core/Result.h"
 #include "quant/CPrjDoc.h"
 
 namespace lx {
@@ -22,6 +23,11 @@ int FindRecord(const CPrjDoc& project, RecordList list, const std::string& path)
 
 // The file a record stands for on this machine (see ResolveStoredPath).
 std::string RecordFilePath(const CPrjDoc& project, const CPrjFileRecord& record);
+
+// The operator's save of a project: records whose stored path is found here only elsewhere
+// (paths written on another machine) now name the file found; until this save they keep
+// their text. Then the file is written (SaveTzpFile).
+Status SaveProject(CPrjDoc& project, const std::string& path);
 
 // Appends the chromatogram at `path` as a standard of the newest level, as its next repeat,
 // with the file's creation date and peaks, and takes it out of the second standard list.

@@ -6,6 +6,7 @@
 #include "core/TzdFile.h"
 #include "quant/ProjectRecords.h"
 #include "quant/QuantTexts.h"
+#include "quant/TzpFile.h"
 #include "tests/quant/QuantTestRecords.h"
 #include "tests/support/ScriptedPrompter.h"
 #include "tests/support/TempDir.h"
@@ -240,8 +241,8 @@ TEST(OpenRecordFile, AVanishedFileIsOfferedForRemoval) {
 
 // A project made on the workstation's own machine names its files with Windows paths; here
 // they are found under the application directory or beside the project, and the record keeps
-// its text.
-TEST(RecordPaths, WindowsPathsResolveWithoutRewritingTheRecord) {
+// its text until the project is saved.
+TEST(RecordPaths, WindowsPathsResolveAndAreRewrittenOnlyBySaving) {
     test::TempDir dir;
     std::filesystem::create_directories(dir.path() / "app" / "Data");
     std::filesystem::create_directories(dir.path() / "proj");
@@ -265,6 +266,14 @@ TEST(RecordPaths, WindowsPathsResolveWithoutRewritingTheRecord) {
 
     test::ScriptedPrompter prompter;
     EXPECT_EQ(OpenRecordFile(project, RecordList::kStandards, 0, prompter), underApp);
+
+    // The operator's save writes where the files are now; what is found nowhere stays.
+    ASSERT_TRUE(SaveProject(project, project.m_PathName).ok());
+    auto saved = LoadTzpFile(project.m_PathName, project.m_AppDir);
+    ASSERT_TRUE(saved.ok());
+    EXPECT_EQ(saved->m_Standards[0].m_FileName, underApp);
+    EXPECT_EQ(saved->m_Standards[1].m_FileName, beside);
+    EXPECT_EQ(saved->m_Standards[2].m_FileName, "C:\\TzLab\\Data\\std3.Tzd");
 }
 
 }  // namespace
