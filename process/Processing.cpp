@@ -28,23 +28,11 @@ void SetDisplayRange(CTzLabDoc& doc, std::int32_t flatMargin) {
 }  // namespace
 
 std::string ResultName(const std::string& sourcePath, Processing processing) {
-    const char* suffix = texts::kFlipSuffix;
-    switch (processing) {
-        case Processing::kFlip:
-            break;
-        case Processing::kSmooth:
-            suffix = texts::kSmoothSuffix;
-            break;
-        case Processing::kDerivative:
-            suffix = texts::kDerivativeSuffix;
-            break;
-        case Processing::kAdd:
-            suffix = texts::kAddSuffix;
-            break;
-        case Processing::kSubtract:
-            suffix = texts::kSubtractSuffix;
-            break;
-    }
+    // In the order of the enumeration.
+    static constexpr const char* kSuffixes[] = {texts::kFlipSuffix, texts::kSmoothSuffix,
+                                                texts::kDerivativeSuffix, texts::kAddSuffix,
+                                                texts::kSubtractSuffix};
+    const char* suffix = kSuffixes[static_cast<std::size_t>(processing)];
     // Only a point in the file's own name starts its extension.
     const auto dot = sourcePath.rfind('.');
     const auto separator = sourcePath.find_last_of("/\\");

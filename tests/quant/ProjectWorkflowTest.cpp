@@ -55,6 +55,17 @@ std::int32_t AddComponent(CPrjDoc& project, const char* name, double minutes) {
     return draft.item.m_Id;
 }
 
+// A project on areas, identified by time band, made by the wizard's rules.
+CPrjDoc& NewAreaProject(const test::TempDir& dir, const char* name, std::int32_t method,
+                        ProjectList& open, Prompter& prompter) {
+    NewProjectSettings s;
+    s.m_MethodName = name;
+    s.m_Method = method;
+    s.m_Basis = kAreaBasis;
+    s.m_IdentMode = kTimeBand;
+    return *CreateProject(s, dir.Path("app"), open, prompter);
+}
+
 double AreaOf(const CPrjFileRecord& record, std::int32_t component) {
     for (const PeakRecord& p : record.m_Peaks)
         if (p.m_Component == component)
@@ -163,12 +174,7 @@ TEST(ProjectWorkflow, ExternalStandardFromRunsToContents) {
     test::TempDir dir;
     test::ScriptedPrompter prompter;
     ProjectList open;
-    NewProjectSettings s;
-    s.m_MethodName = "ES";
-    s.m_Method = kExternalStandard;
-    s.m_Basis = kAreaBasis;
-    s.m_IdentMode = kTimeBand;
-    CPrjDoc& project = *CreateProject(s, dir.Path("app"), open, prompter);
+    CPrjDoc& project = NewAreaProject(dir, "ES", kExternalStandard, open, prompter);
     const std::int32_t benzene = AddComponent(project, "苯", 2.0);
     const std::int32_t toluene = AddComponent(project, "甲苯", 4.0);
 
@@ -210,12 +216,7 @@ TEST(ProjectWorkflow, InternalStandardRecalibratesAsItsStandardsAreProcessed) {
     test::TempDir dir;
     test::ScriptedPrompter prompter;
     ProjectList open;
-    NewProjectSettings s;
-    s.m_MethodName = "IS";
-    s.m_Method = kInternalStandard;
-    s.m_Basis = kAreaBasis;
-    s.m_IdentMode = kTimeBand;
-    CPrjDoc& project = *CreateProject(s, dir.Path("app"), open, prompter);
+    CPrjDoc& project = NewAreaProject(dir, "IS", kInternalStandard, open, prompter);
     const std::int32_t benzene = AddComponent(project, "苯", 2.0);
     const std::int32_t standard = AddComponent(project, "甲苯", 4.0);
     project.m_Components[1].m_IsInternalStandard = 1;
