@@ -28,7 +28,7 @@ Status ApplySetupFile(const std::string& folder, int channel, CTzLabDoc& channel
         return {};
     auto record = ReadSetupFile(folder, channel);
     if (!record.ok())
-        return {record.error()};
+        return record.status();
     record->m_ChannelSetup.folder = folder;
     channelMethod.CopyMethodFrom(record.value());
     return WriteSetupFile(record.value(), folder, channel);

@@ -31,7 +31,7 @@ int SaveIfAsked(CTzLabDoc& doc, const std::string& file, const std::string& save
     if (saveTo.empty() && !inPlace)
         return kOk;
     Status saved = SaveTzdFile(doc, inPlace ? file : saveTo);
-    return saved.ok() ? kOk : Fail(saved.error);
+    return saved.ok() ? kOk : Fail(saved.error());
 }
 
 int RunEdit(const EditOptions& o) {

@@ -34,13 +34,13 @@ int RunSave(const std::string& in, const std::string& out) {
     if (!doc.ok())
         return Fail(doc.error());
     Status saved = SaveTzdFile(doc.value(), out);
-    return saved.ok() ? kOk : Fail(saved.error);
+    return saved.ok() ? kOk : Fail(saved.error());
 }
 
 int RunNew(const std::string& out) {
     CTzLabDoc doc;
     Status saved = SaveTzdFile(doc, out);
-    return saved.ok() ? kOk : Fail(saved.error);
+    return saved.ok() ? kOk : Fail(saved.error());
 }
 
 }  // namespace

@@ -71,7 +71,7 @@ FileOutcome IntegrateOne(const IntegrateOptions& o, const std::string& file, CPr
     if (o.inPlace || !o.saveTo.empty()) {
         Status saved = SaveTzdFile(doc, o.inPlace ? file : o.saveTo);
         if (!saved.ok())
-            outcome.error = saved.error;
+            outcome.error = saved.error();
     }
     return outcome;
 }
@@ -154,7 +154,7 @@ int RunSynth(const SynthOptions& o) {
     CliPrompter prompter;
     IntegrateAndQuantify(doc, prompter);
     Status saved = SaveTzdFile(doc, o.out);
-    return saved.ok() ? kOk : Fail(saved.error);
+    return saved.ok() ? kOk : Fail(saved.error());
 }
 
 }  // namespace

@@ -26,7 +26,7 @@ struct ProcessOptions {
 int Store(CTzLabDoc& result, const std::string& out) {
     Status saved = SaveTzdFile(result, out);
     if (!saved.ok())
-        return Fail(saved.error);
+        return Fail(saved.error());
     std::cout << out << "\n";
     return kOk;
 }
@@ -85,7 +85,7 @@ int RunExport(const std::string& in, const std::string& text) {
     if (!doc.ok())
         return Fail(doc.error());
     Status written = ExportText(doc.value(), text);
-    return written.ok() ? kOk : Fail(written.error);
+    return written.ok() ? kOk : Fail(written.error());
 }
 
 CLI::App* AddOne(CLI::App* process, int& exitCode, const std::string& name, const std::string& help,

@@ -18,7 +18,7 @@ int WithProject(const std::string& path, const std::string& home, std::optional<
     if (project.m_Modified) {
         Status saved = SaveProject(project, project.m_PathName);
         if (!saved.ok())
-            return Fail(saved.error);
+            return Fail(saved.error());
     }
     return code;
 }

@@ -72,10 +72,10 @@ Status WriteArchiveFileAtomically(const std::string& path,
     const std::string temp = TemporaryNameFor(path);
     Fd fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
     if (fd.get() < 0)
-        return {SaveFailed(path, errno)};
+        return Status::Failure(SaveFailed(path, errno));
     auto fail = [&](int err) {
         ::unlink(temp.c_str());
-        return Status{SaveFailed(path, err)};
+        return Status::Failure(SaveFailed(path, err));
     };
     // A replaced file keeps its permissions.
     struct stat old {};

@@ -1,5 +1,7 @@
 #pragma once
-// What a file operation hands back instead of throwing: the value, or the operator's message.
+// What an engine operation hands back instead of throwing: success, or the operator's message;
+// a Result also carries the value. Both have the same shape, so callers test ok() and read
+// error() whatever the operation returns.
 
 #include <optional>
 #include <string>
@@ -7,28 +9,58 @@
 
 namespace lx {
 
-struct Status {
-    std::string error;  // empty on success
-    bool ok() const { return error.empty(); }
+// Reading the value of a failed Result is a programming error, not an outside condition: it
+// stops the program with the message instead of reading an empty value.
+[[noreturn]] void FailUncheckedResult(const std::string& error);
+
+class Status {
+public:
+    Status() = default;  // success
+    static Status Failure(std::string error) { return Status(std::move(error)); }
+
+    bool ok() const { return m_Error.empty(); }
+    const std::string& error() const { return m_Error; }
+
+private:
+    explicit Status(std::string error) : m_Error(std::move(error)) {
+        if (m_Error.empty())
+            m_Error = "?";  // a failure always says something
+    }
+    std::string m_Error;
 };
 
 template <class T>
 class Result {
 public:
     Result(T value) : m_Value(std::move(value)) {}
-    static Result Failure(std::string error) { return Result(std::move(error), 0); }
+    static Result Failure(std::string error) { return Result(Status::Failure(std::move(error))); }
+    Result(Status failure) : m_Status(std::move(failure)) {
+        if (m_Status.ok())
+            m_Status = Status::Failure("?");
+    }
 
     bool ok() const { return m_Value.has_value(); }
-    const std::string& error() const { return m_Error; }
-    T& value() { return *m_Value; }
-    const T& value() const { return *m_Value; }
-    T* operator->() { return &*m_Value; }
-    const T* operator->() const { return &*m_Value; }
+    const std::string& error() const { return m_Status.error(); }
+    const Status& status() const { return m_Status; }
+
+    T& value() {
+        Check();
+        return *m_Value;
+    }
+    const T& value() const {
+        Check();
+        return *m_Value;
+    }
+    T* operator->() { return &value(); }
+    const T* operator->() const { return &value(); }
 
 private:
-    Result(std::string error, int) : m_Error(std::move(error)) {}
+    void Check() const {
+        if (!m_Value)
+            FailUncheckedResult(m_Status.error());
+    }
     std::optional<T> m_Value;
-    std::string m_Error;
+    Status m_Status;
 };
 
 }  // namespace lx

@@ -48,7 +48,7 @@ CPrjDoc* CreateProject(const NewProjectSettings& settings, const std::string& ap
     project.m_Method = settings.m_Method;
     project.m_AppDir = appDir;
     if (Status saved = SaveTzpFile(project, path); !saved.ok()) {
-        prompter.Inform(saved.error, Prompter::Icon::Error);
+        prompter.Inform(saved.error(), Prompter::Icon::Error);
         return nullptr;
     }
     return &list.Add(std::move(project));

@@ -69,7 +69,7 @@ TEST(ChannelSetupFile, ADamagedFileIsReportedAndChangesNothing) {
     channel.m_Params.m_Slope = 7.0;
     Status applied = ApplySetupFile(folder, 0, channel);
     ASSERT_FALSE(applied.ok());
-    EXPECT_NE(applied.error.find("SetupCha"), std::string::npos);
+    EXPECT_NE(applied.error().find("SetupCha"), std::string::npos);
     EXPECT_EQ(channel.m_Params.m_Slope, 7.0);
     EXPECT_EQ(test::ReadBytes(SetupFilePath(folder, 0)).size(), 5u);
 }

@@ -63,7 +63,7 @@ TEST(FileIo, FailedSaveKeepsTheOldFile) {
     std::signal(SIGXFSZ, oldHandler);
 
     ASSERT_FALSE(saved.ok());
-    EXPECT_EQ(saved.error.rfind("保存文件[" + path + "]失败!", 0), 0u) << saved.error;
+    EXPECT_EQ(saved.error().rfind("保存文件[" + path + "]失败!", 0), 0u) << saved.error();
     EXPECT_EQ(test::ReadBytes(path), before);
     EXPECT_EQ(FilesIn(dir.path()), 1);
 }
@@ -73,7 +73,7 @@ TEST(FileIo, SaveIntoAMissingFolderFailsWithAMessage) {
     CTzLabDoc doc;
     Status saved = SaveTzdFile(doc, dir.Path("no/such/folder/run.Tzd"));
     ASSERT_FALSE(saved.ok());
-    EXPECT_NE(saved.error.find("失败"), std::string::npos);
+    EXPECT_NE(saved.error().find("失败"), std::string::npos);
 }
 
 }  // namespace
