@@ -5,14 +5,19 @@
 #include <vector>
 
 #include "core/Archive.h"
+#include "core/ArchiveFields.h"
 
 namespace lx {
 
 template <class Item>
 void StoreList(ArchiveWriter& ar, const std::vector<Item>& items) {
     ar.WriteU32(static_cast<std::uint32_t>(items.size()));
-    for (const auto& item : items)
-        item.Store(ar);
+    for (const auto& item : items) {
+        if constexpr (FieldRecord<Item>)
+            StoreFields(ar, item);
+        else
+            item.Store(ar);
+    }
 }
 
 // Reads a counted list of records that take at least `minItemSize` bytes each; false (and a
@@ -23,8 +28,12 @@ bool LoadList(ArchiveReader& ar, std::vector<Item>& items, std::uint64_t minItem
     if (!ar.CheckCount(count, minItemSize))
         return false;
     items.assign(count, Item{});
-    for (auto& item : items)
-        item.Load(ar);
+    for (auto& item : items) {
+        if constexpr (FieldRecord<Item>)
+            LoadFields(ar, item);
+        else
+            item.Load(ar);
+    }
     return !ar.Failed();
 }
 

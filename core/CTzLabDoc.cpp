@@ -61,7 +61,7 @@ std::string_view CTzLabDoc::Serialize(ArchiveReader& ar) {
         return texts::kPartParams;
     if (!LoadList(ar, m_TimeProgram, TimeProgramEntry::kStoredSize))
         return texts::kPartTimeProgram;
-    if (!LoadList(ar, m_Peaks, PeakRecord::kMinStoredSize))
+    if (!LoadList(ar, m_Peaks, MinStoredSize<PeakRecord>()))
         return texts::kPartPeaks;
     m_PrintSettings.Load(ar);
     if (ar.Failed())
@@ -71,7 +71,7 @@ std::string_view CTzLabDoc::Serialize(ArchiveReader& ar) {
     // length, so a 1.9 file has events and no column length.
     if (m_Version >= 1.9f) {
         m_UseManualEvents = ar.ReadI32();
-        if (!LoadList(ar, m_ManualEvents, ManualEvent::kMinStoredSize))
+        if (!LoadList(ar, m_ManualEvents, MinStoredSize<ManualEvent>()))
             return texts::kPartManualEvents;
     }
     if (m_Version < 1.2f)

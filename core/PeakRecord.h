@@ -5,10 +5,9 @@
 #include <cstdint>
 #include <string>
 
-namespace lx {
+#include "core/Fields.h"
 
-class ArchiveReader;
-class ArchiveWriter;
+namespace lx {
 
 // m_Flags bits
 enum PeakFlag : std::int32_t {
@@ -49,10 +48,44 @@ struct PeakRecord {
     std::int32_t m_Component = -1;  // component ID, -1 none
     std::string m_ComponentName;
 
-    // 136 fixed bytes, the name (at least its one-byte length), 52 fixed bytes.
-    static constexpr std::uint64_t kMinStoredSize = 136 + 1 + 52;
-    void Store(ArchiveWriter& ar) const;
-    void Load(ArchiveReader& ar);
+    template <class Self, class Visit>
+    static void VisitFields(Self& p, Visit&& visit) {
+        constexpr auto kPlaceholder = FieldRole::Placeholder;
+        visit(Field{"m_Number"}, p.m_Number);
+        visit(Field{"m_Aux", kPlaceholder}, p.m_Aux);
+        visit(Field{"m_GroupSize"}, p.m_GroupSize);
+        visit(Field{"m_Start"}, p.m_Start);
+        visit(Field{"m_Apex"}, p.m_Apex);
+        visit(Field{"m_ApexTime"}, p.m_ApexTime);
+        visit(Field{"m_End"}, p.m_End);
+        visit(Field{"m_StartValue"}, p.m_StartValue);
+        visit(Field{"m_ApexValue"}, p.m_ApexValue);
+        visit(Field{"m_EndValue"}, p.m_EndValue);
+        visit(Field{"m_BaseStart"}, p.m_BaseStart);
+        visit(Field{"m_BaseEnd"}, p.m_BaseEnd);
+        visit(Field{"m_BaseStartValue"}, p.m_BaseStartValue);
+        visit(Field{"m_BaseEndValue"}, p.m_BaseEndValue);
+        visit(Field{"m_Flags"}, p.m_Flags);
+        visit(Field{"m_Spare", kPlaceholder}, p.m_Spare);
+        visit(Field{"m_Area"}, p.m_Area);
+        visit(Field{"m_Height"}, p.m_Height);
+        visit(Field{"m_AreaPercent"}, p.m_AreaPercent);
+        visit(Field{"m_Content"}, p.m_Content);
+        visit(Field{"m_HalfWidthTime"}, p.m_HalfWidthTime);
+        visit(Field{"m_Tailing"}, p.m_Tailing);
+        visit(Field{"m_Plates"}, p.m_Plates);
+        visit(Field{"m_Resolution"}, p.m_Resolution);
+        visit(Field{"m_Component"}, p.m_Component);
+        visit(Field{"m_ComponentName"}, p.m_ComponentName);
+        visit(Field{"m_Extra1", kPlaceholder}, p.m_Extra1);
+        visit(Field{"m_Extra2", kPlaceholder}, p.m_Extra2);
+        visit(Field{"m_Extra3", kPlaceholder}, p.m_Extra3);
+        visit(Field{"m_Extra4", kPlaceholder}, p.m_Extra4);
+        visit(Field{"m_Extra5", kPlaceholder}, p.m_Extra5);
+        visit(Field{"m_Extra6", kPlaceholder}, p.m_Extra6);
+        visit(Field{"m_Extra7", kPlaceholder}, p.m_Extra7);
+        visit(Field{"m_Extra8", kPlaceholder}, p.m_Extra8);
+    }
     bool operator==(const PeakRecord&) const = default;
 };
 
@@ -63,9 +96,14 @@ struct ManualEvent {
     PeakRecord m_Peak;
     double m_Time = 0.0;  // minutes
 
-    static constexpr std::uint64_t kMinStoredSize = 12 + PeakRecord::kMinStoredSize + 8;
-    void Store(ArchiveWriter& ar) const;
-    void Load(ArchiveReader& ar);
+    template <class Self, class Visit>
+    static void VisitFields(Self& e, Visit&& visit) {
+        visit(Field{"m_Type"}, e.m_Type);
+        visit(Field{"m_Param1"}, e.m_Param1);
+        visit(Field{"m_Param2"}, e.m_Param2);
+        visit(Field{"m_Peak"}, e.m_Peak);
+        visit(Field{"m_Time"}, e.m_Time);
+    }
     bool operator==(const ManualEvent&) const = default;
 };
 

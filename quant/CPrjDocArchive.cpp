@@ -124,7 +124,7 @@ void CPrjFileRecord::Load(ArchiveReader& ar) {
     m_RefWindow = ar.ReadF64();
     m_RefArea = ar.ReadF64();
     m_RefHeight = ar.ReadF64();
-    LoadList(ar, m_Peaks, PeakRecord::kMinStoredSize);
+    LoadList(ar, m_Peaks, MinStoredSize<PeakRecord>());
 }
 
 void CPrjDoc::Serialize(ArchiveWriter& ar) {
@@ -195,7 +195,7 @@ std::string_view CPrjDoc::Serialize(ArchiveReader& ar) {
         return texts::kPartMethodTemplate;
     if (m_Version > 15) {
         m_UseManualEvents = ar.ReadI32();
-        if (!LoadList(ar, m_ManualEvents, ManualEvent::kMinStoredSize))
+        if (!LoadList(ar, m_ManualEvents, MinStoredSize<ManualEvent>()))
             return texts::kPartMethodTemplate;
     }
     if (m_Version > 16)

@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "core/Archive.h"
+#include "core/ArchiveFields.h"
 #include "quant/TzpFile.h"
 #include "tests/support/ByteBuilder.h"
 #include "tests/support/TempDir.h"
@@ -20,7 +21,10 @@ using Bytes = std::vector<std::uint8_t>;
 template <class Record>
 Bytes Stored(const Record& r) {
     ArchiveWriter ar;
-    r.Store(ar);
+    if constexpr (FieldRecord<Record>)
+        StoreFields(ar, r);
+    else
+        r.Store(ar);
     return ar.Bytes();
 }
 

@@ -1,0 +1,40 @@
+#pragma once
+// Every stored record lists its fields once, in file order, each with its name and member:
+//
+//   template <class Self, class Visit>
+//   static void VisitFields(Self& self, Visit&& visit) {   // Self: the record, const or not
+//       visit(Field{"m_Number"}, self.m_Number);
+//       visit(Field{"m_Aux", FieldRole::Placeholder}, self.m_Aux);
+//       ...
+//   }
+//
+// Storing, loading, JSON output, the desktop's property sheets and undo commands, and the
+// tests' field-by-field comparisons all walk that one list, so a field added or moved in one
+// place is added or moved everywhere. The names are the file format's own, which users of an
+// archive know. A member that the file does not hold (a path, a working value) is not listed.
+
+#include <concepts>
+#include <string>
+#include <vector>
+
+namespace lx {
+
+enum class FieldRole {
+    Value,        // a field with a meaning
+    Placeholder,  // stored and carried unchanged, meaning unknown (unnamed, extra, spare)
+};
+
+struct Field {
+    const char* name;
+    FieldRole role = FieldRole::Value;
+};
+
+template <class T>
+concept FieldRecord = requires(T& t) { T::VisitFields(t, [](Field, auto&) {}); };
+
+template <class T>
+struct IsVector : std::false_type {};
+template <class T>
+struct IsVector<std::vector<T>> : std::true_type {};
+
+}  // namespace lx
