@@ -7,7 +7,7 @@
 #include <chrono>
 #include <map>
 
-#include "acq/SyntheticRun.h"
+#include "core/SyntheticRun.h"
 #include "peaks/Integration.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <optional>
 #include <thread>
 
-#include "acq/SyntheticRun.h"
+#include "core/SyntheticRun.h"
 #include "cli/CliCommon.h"
 #include "cli/CliPrompter.h"
 #include "cli/PeakTableOutput.h"

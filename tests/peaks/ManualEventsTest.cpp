@@ -5,7 +5,7 @@
 
 #include <map>
 
-#include "acq/SyntheticRun.h"
+#include "core/SyntheticRun.h"
 #include "core/Archive.h"
 #include "core/TzdFile.h"
 #include "peaks/Integration.h"

@@ -3,7 +3,7 @@
 
 #include <ctime>
 
-#include "acq/SyntheticRun.h"
+#include "core/SyntheticRun.h"
 #include "peaks/Integration.h"
 #include "process/Processing.h"
 #include "process/SignalOperations.h"

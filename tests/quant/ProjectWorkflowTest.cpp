@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "acq/SyntheticRun.h"
+#include "core/SyntheticRun.h"
 #include "core/TzdFile.h"
 #include "peaks/Integration.h"
 #include "quant/ComponentTableModel.h"

@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "acq/SyntheticRun.h"
+#include "core/SyntheticRun.h"
 #include "peaks/Integration.h"
 #include "quant/CPrjDoc.h"
 #include "quant/QuantTexts.h"

@@ -1,4 +1,4 @@
-#include "acq/SyntheticRun.h"
+#include "core/SyntheticRun.h"
 
 #include <algorithm>
 #include <cmath>
