@@ -40,7 +40,7 @@ int RunEdit(const EditOptions& o) {
         return Fail(loaded.error());
     CTzLabDoc& doc = loaded.value();
     CliPrompter prompter;
-    if (!EditPeaks(doc, prompter, o.type, o.x, o.peak, o.spanEnd))
+    if (!EditPeaks(doc, prompter, static_cast<ManualEventType>(o.type), o.x, o.peak, o.spanEnd))
         return Fail(Format(texts::kEditRejected, ManualEventText(o.type).c_str(), o.x, o.peak));
     std::cout << PeakTableText(o.file, doc.m_Peaks, o.json);
     return SaveIfAsked(doc, o.file, o.saveTo, o.inPlace);

@@ -86,7 +86,7 @@ bool ShiftBaseline(CTzLabDoc& doc, double mv, bool autoZero, Prompter& prompter)
         return false;
     std::int32_t* s = doc.m_Samples.data();
     for (std::size_t i = 0; i < doc.m_Samples.size(); ++i)
-        s[i] = WrapToInt32(std::int64_t{s[i]} - c);
+        s[i] = SaturateToInt(std::int64_t{s[i]} - c);  // clipped as the other operations clip
     SetDisplayRange(doc, 0);
     IntegrateAndQuantify(doc, prompter);
     return true;

@@ -1,7 +1,10 @@
 #pragma once
-// The sample arithmetic of the processing commands, on signed 32-bit microvolts. Sums and
-// products wrap as the workstation's 32-bit ints do; divisions truncate toward zero. No
-// operation reads outside its sources.
+// The sample arithmetic of the processing commands, on signed 32-bit microvolts. Every
+// intermediate is exact (64 bits); divisions truncate toward zero. A detector's samples stay
+// within +-2,500,000 uV, where no result leaves 32 bits even at 400 samples per second; only a
+// crafted file or an extreme rate can ask for more, and such a result is clipped at the 32-bit
+// limit, as an overloaded detector clips, rather than wrapped to a value of the opposite sign.
+// No operation reads outside its sources.
 
 #include <cstdint>
 #include <span>

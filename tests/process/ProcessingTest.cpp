@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <ctime>
+#include <limits>
 
 #include "core/SyntheticRun.h"
 #include "peaks/Integration.h"
@@ -47,8 +48,37 @@ TEST(SignalOperations, ShortAndExtremeSignals) {
     EXPECT_TRUE(DerivativeSamples(S({}), 20).empty());
     EXPECT_TRUE(FlipSamples(S({})).empty());
     EXPECT_TRUE(AddSamples(S({}), S({1, 2})).empty());
-    // 32-bit arithmetic wraps as on the workstation: 2 x 2e9 + 2e9 = 6e9 - 2^32.
-    EXPECT_EQ(FlipSamples(S({2000000000, -2000000000}))[1], 1705032704);
+    // Beyond 32 bits (crafted files only) results clip instead of changing sign.
+    constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+    constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+    EXPECT_EQ(FlipSamples(S({2000000000, -2000000000}))[1], kMax);
+    EXPECT_EQ(DerivativeSamples(S({0, 2500000, -2500000}), 1000), S({kMax, kMin, kMin}));
+    EXPECT_EQ(AddSamples(S({-2000000000, 2000000000}), S({0, 1000000000}))[1], kMax);
+    EXPECT_EQ(SubtractSamples(S({-2000000000, -2000000000}), S({0, 1000000000}))[1], kMin);
+}
+
+// Ground truth: the truncated mean of each window, summed without overflow. A saturated peak
+// (the receiver's full scale) smoothed over 900 samples passes 2^31 in every window sum.
+TEST(SignalOperations, SmoothingFullScaleSamplesDoesNotOverflow) {
+    constexpr std::int32_t kFullScale = 2500000;
+    Samples s(3000, 0);
+    for (std::size_t i = 1000; i < 2200; ++i)
+        s[i] = kFullScale;
+    for (const std::int32_t width : {859, 900, 2999}) {
+        const Samples r = SmoothSamples(s, width);
+        const std::size_t w = static_cast<std::size_t>(width), h = w / 2;
+        for (std::size_t k = w - h; k < s.size() - h; ++k) {
+            std::int64_t sum = 0;
+            for (std::size_t i = k + h - w; i < k + h; ++i)
+                sum += s[i];
+            ASSERT_EQ(r[k], sum / width) << "width " << width << " at " << k;
+        }
+    }
+    // Width 900 over the plateau: every window inside it gives the full scale itself.
+    EXPECT_EQ(SmoothSamples(s, 900)[1600], kFullScale);
+    // Width 4 near the 32-bit limit.
+    constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+    EXPECT_EQ(SmoothSamples(S({kMax, kMax, kMax, kMax, kMax, kMax}), 4)[3], kMax);
 }
 
 TEST(SignalOperations, DisplayRange) {
