@@ -9,20 +9,26 @@
 
 namespace lx {
 
-void Reintegrate(CTzLabDoc& doc) {
-    PeakDetector detector(doc);
-    detector.Run();
-    RefineBaselines(doc, detector.m_Bunch, detector.m_Threshold);
+IntegrationReport Reintegrate(CTzLabDoc& doc) {
+    IntegrationReport report;
+    const DetectionResult detection = PeakDetector(doc).Run();
+    RefineBaselines(doc, detection.bunch, detection.threshold);
     ComputePeaks(doc);
     if (doc.m_UseManualEvents)
-        ReplayManualEvents(doc);
+        report.refusedEvents = ReplayManualEvents(doc);
     if (doc.m_Project)
         doc.m_Project->IdentifyPeaks(doc);
+    return report;
 }
 
-void IntegrateAndQuantify(CTzLabDoc& doc, Prompter& prompter) {
+IntegrationReport IntegrateAndQuantify(CTzLabDoc& doc, Prompter& prompter) {
     doc.m_SelectedPeak = -1;
-    Reintegrate(doc);
+    IntegrationReport report = Reintegrate(doc);
+    QuantifyIntegrated(doc, prompter);
+    return report;
+}
+
+void QuantifyIntegrated(CTzLabDoc& doc, Prompter& prompter) {
     if (doc.m_Project) {
         doc.m_Project->QuantifyPeaks(doc, prompter);
         return;
@@ -36,11 +42,11 @@ void RecomputePeaks(CTzLabDoc& doc) {
     ComputePeaks(doc);
 }
 
-int DeletePeak(CTzLabDoc& doc, int k) {
+bool DeletePeak(CTzLabDoc& doc, int k) {
     if (!doc.RemovePeak(k))
-        return 0;
+        return false;
     RecomputePeaks(doc);
-    return 1;
+    return true;
 }
 
 }  // namespace lx

@@ -275,7 +275,7 @@ bool ApplyManualEvent(CTzLabDoc& doc, const ManualEvent& e) {
     Editor editor(doc);
     switch (e.m_Type) {
         case kEventDeletePeak:
-            return k >= 0 && k < count && DeletePeak(doc, k) == 1;
+            return k >= 0 && k < count && DeletePeak(doc, k);
         case kEventNegativePeak:
             if (k < 0 || k >= count)
                 return false;
@@ -313,16 +313,20 @@ bool ApplyManualEvent(CTzLabDoc& doc, const ManualEvent& e) {
     }
 }
 
-void ReplayManualEvents(CTzLabDoc& doc) {
+std::vector<std::size_t> ReplayManualEvents(CTzLabDoc& doc) {
+    std::vector<std::size_t> refused;
     bool dispatched = false;
-    for (const ManualEvent& e : doc.m_ManualEvents) {
+    for (std::size_t i = 0; i < doc.m_ManualEvents.size(); ++i) {
+        const ManualEvent& e = doc.m_ManualEvents[i];
         if (!IsDispatched(e.m_Type))
             continue;
         dispatched = true;
-        ApplyManualEvent(doc, e);
+        if (!ApplyManualEvent(doc, e))
+            refused.push_back(i);
     }
     if (dispatched)
         RecomputePeaks(doc);
+    return refused;
 }
 
 PeakRecord PeakOfSpan(const CTzLabDoc& doc, std::int32_t a, std::int32_t b) {
@@ -341,8 +345,10 @@ PeakRecord PeakOfSpan(const CTzLabDoc& doc, std::int32_t a, std::int32_t b) {
     return p;
 }
 
-bool EditPeaks(CTzLabDoc& doc, Prompter& prompter, std::int32_t type, std::int32_t x,
+bool EditPeaks(CTzLabDoc& doc, Prompter& prompter, ManualEventType type, std::int32_t x,
                std::int32_t k, std::int32_t spanEnd) {
+    if (!IsDispatched(type))
+        return false;
     ManualEvent e;
     e.m_Type = type;
     e.m_Param1 = x;
@@ -354,15 +360,25 @@ bool EditPeaks(CTzLabDoc& doc, Prompter& prompter, std::int32_t type, std::int32
         e.m_Peak = PeakOfSpan(doc, x, spanEnd);
         e.m_Param2 = static_cast<std::int32_t>(Editor(doc).InsertionIndex(e.m_Peak));
     }
-    if (!IsDispatched(type) || !ApplyManualEvent(doc, e))
-        return false;
+    // The edit is judged by the replay itself: applying it to the table on screen and
+    // recomputing once would give, after two or more edits, a table that the next integration
+    // of the saved file does not give (the replay recomputes once, after all events).
+    std::vector<PeakRecord> shownPeaks = doc.m_Peaks;
+    const std::int32_t shownUse = doc.m_UseManualEvents;
     doc.m_ManualEvents.push_back(e);
     doc.m_UseManualEvents = 1;
-    RecomputePeaks(doc);
-    if (doc.m_Project) {
-        doc.m_Project->IdentifyPeaks(doc);
-        doc.m_Project->QuantifyPeaks(doc, prompter);
+    const IntegrationReport report = Reintegrate(doc);
+    const std::size_t newest = doc.m_ManualEvents.size() - 1;
+    if (!report.refusedEvents.empty() && report.refusedEvents.back() == newest) {
+        doc.m_ManualEvents.pop_back();
+        doc.m_UseManualEvents = shownUse;
+        doc.m_Peaks = std::move(shownPeaks);
+        return false;
     }
+    QuantifyIntegrated(doc, prompter);
+    if (type == kEventDeletePeak ||
+        doc.m_SelectedPeak >= static_cast<std::int64_t>(doc.m_Peaks.size()))
+        doc.m_SelectedPeak = -1;
     return true;
 }
 

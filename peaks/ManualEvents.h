@@ -34,14 +34,17 @@ enum ManualEventType : std::int32_t {
 bool ApplyManualEvent(CTzLabDoc& doc, const ManualEvent& event);
 
 // Pipeline step 7: every event in list order, then RecomputePeaks() if any was dispatched.
-void ReplayManualEvents(CTzLabDoc& doc);
+// Returns the list positions of the events whose operation refused them, in order.
+std::vector<std::size_t> ReplayManualEvents(CTzLabDoc& doc);
 
 // What the view and the command line do: an edit of `type` at sample index `x` on the
-// selected peak `k` (for adding a peak, the marked span x..spanEnd). An accepted edit is
-// applied, recorded at the end of the list (switching replay on), the table recomputed and,
-// with a project, identified and quantified again (its messages going to `prompter`); a
-// rejected one changes nothing. Returns whether it was accepted.
-bool EditPeaks(CTzLabDoc& doc, Prompter& prompter, std::int32_t type, std::int32_t x,
+// selected peak `k` (for adding a peak, the marked span x..spanEnd). The event is appended to
+// the list (switching replay on) and the chromatogram integrated again, automatic pass and
+// replay, so the table shown is always the one that integrating the saved file gives; then,
+// with a project, quantified again (its messages going to `prompter`), else contents are area
+// fractions. When the replay refuses the new event (it does not fit the table it meets), the
+// event is not kept and the chromatogram is left as it was. Returns whether it was accepted.
+bool EditPeaks(CTzLabDoc& doc, Prompter& prompter, ManualEventType type, std::int32_t x,
                std::int32_t k, std::int32_t spanEnd = -1);
 
 // The peak that adding the span a..b would insert: its ends, and its apex at the highest

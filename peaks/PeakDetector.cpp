@@ -29,11 +29,10 @@ PeakDetector::PeakDetector(CTzLabDoc& doc) : m_Doc(doc), m_Peaks(doc.m_Peaks) {
     m_DoublingPeriod = doc.TimeToIndex(p.m_TimeDoubling);
     m_Doublings = 0;
     m_Allowed = 1;
-    m_AvgLength = 4;
     m_Window = 5;
     m_GroupLeader = 0;
     m_Count = 0;
-    m_State = 0;
+    m_State = DetectorState::OnBaseline;
     m_HistoryHead = m_HistorySize = 0;
     m_CountedWindow = -1;
     m_PosOffset = m_Bunch / 2 + 2;
@@ -65,7 +64,7 @@ void PeakDetector::DeriveBunchRule() {
     }
 }
 
-void PeakDetector::Run() {
+DetectionResult PeakDetector::Run() {
     const std::int32_t* samples = m_Doc.m_Samples.data();
     const std::size_t n = m_Doc.m_Samples.size();
     std::int64_t stepDue = 0;
@@ -79,7 +78,7 @@ void PeakDetector::Run() {
         FeedRange(samples, i, i + chunk);
         i += chunk;
     }
-    CloseAtEnd();
+    return CloseAtEnd();
 }
 
 void PeakDetector::TakeRecordParameters() {
@@ -139,22 +138,22 @@ void PeakDetector::TimeProgramStep() {
 
     if (m_Forbidden == 1) {
         m_Allowed = 0;
-        if (m_State == 4 && !m_Peaks.empty())
+        if (m_State == DetectorState::Tail && !m_Peaks.empty())
             ForcedClose();
-        m_State = 0;
+        m_State = DetectorState::OnBaseline;
     } else {
         m_Allowed = 1;
     }
 }
 
 void PeakDetector::FeedSamples(const std::int32_t* v, std::size_t n) {
-    // Moving average over the last m_AvgLength raw samples; the first three only fill the
-    // window. The mean of four integers as a truncated floating value equals the integer
-    // division toward zero. Bunch sums wrap as 32-bit ints, as they always have.
+    // Moving average over the last four raw samples; the first three only fill the window.
+    // The mean of four integers as a truncated floating value equals the integer division
+    // toward zero.
     std::array<std::int32_t, 4> window = m_AvgWindow;
     std::int64_t windowSum = m_AvgSum;
     std::int32_t count = m_Count;
-    std::uint32_t bunchSum = static_cast<std::uint32_t>(m_BunchSum);
+    std::int64_t bunchSum = m_BunchSum;
     std::int32_t fill = m_BunchFill;
     const std::int32_t bunch = m_Bunch;
     auto slide = [&](std::int32_t value) {
@@ -168,18 +167,18 @@ void PeakDetector::FeedSamples(const std::int32_t* v, std::size_t n) {
         slide(v[k]);
     for (; k < n; ++k) {
         slide(v[k]);
-        bunchSum += static_cast<std::uint32_t>(static_cast<std::int32_t>(windowSum / kAvgLength));
+        bunchSum += windowSum / kAvgLength;
         if (++fill != bunch)
             continue;
         m_Count = count;
-        CompleteBunch(static_cast<std::int32_t>(bunchSum));
+        CompleteBunch(bunchSum);
         bunchSum = 0;
         fill = 0;
     }
     m_AvgWindow = window;
     m_AvgSum = windowSum;
     m_Count = count;
-    m_BunchSum = static_cast<std::int32_t>(bunchSum);
+    m_BunchSum = bunchSum;
     m_BunchFill = fill;
 }
 
@@ -187,13 +186,11 @@ void PeakDetector::FeedRange(const std::int32_t* v, std::size_t from, std::size_
     std::size_t i = from;
     for (; i < to && i + 1 < static_cast<std::size_t>(kAvgLength); ++i)
         ;  // the first three samples only fill the window
-    std::uint32_t bunchSum = static_cast<std::uint32_t>(m_BunchSum);
+    std::int64_t bunchSum = m_BunchSum;
     std::int32_t fill = m_BunchFill;
     const std::int32_t bunch = m_Bunch;
     auto smoothed = [v](std::size_t at) {
-        const std::int64_t sum =
-            static_cast<std::int64_t>(v[at]) + v[at - 1] + v[at - 2] + v[at - 3];
-        return static_cast<std::uint32_t>(static_cast<std::int32_t>(sum / kAvgLength));
+        return (static_cast<std::int64_t>(v[at]) + v[at - 1] + v[at - 2] + v[at - 3]) / kAvgLength;
     };
     while (i < to) {
         // A bunch grown past a smaller new size never completes: its samples just add up.
@@ -206,14 +203,14 @@ void PeakDetector::FeedRange(const std::int32_t* v, std::size_t from, std::size_
                                          static_cast<std::uint32_t>(i - start));
         if (fill == bunch) {
             m_Count = static_cast<std::int32_t>(i);
-            CompleteBunch(static_cast<std::int32_t>(bunchSum));
+            CompleteBunch(bunchSum);
             bunchSum = 0;
             fill = 0;
         }
     }
     // Keep the window state as sample-by-sample feeding would have it.
     m_Count = static_cast<std::int32_t>(to);
-    m_BunchSum = static_cast<std::int32_t>(bunchSum);
+    m_BunchSum = bunchSum;
     m_BunchFill = fill;
     m_AvgSum = 0;
     for (std::size_t k = to >= 4 ? to - 4 : 0; k < to; ++k) {
@@ -222,19 +219,22 @@ void PeakDetector::FeedRange(const std::int32_t* v, std::size_t from, std::size_
     }
 }
 
-void PeakDetector::CompleteBunch(std::int32_t bunchSum) {
+void PeakDetector::CompleteBunch(std::int64_t bunchSum) {
     const std::int32_t pos = WrapToInt32(static_cast<std::int64_t>(m_Count) - m_PosOffset);
     ++m_Bunches;
-    const std::int32_t mean = DivideTowardZero(bunchSum, m_Reciprocal);
-    const std::int64_t d =
-        m_Bunches == 1 ? 0 : WrapToInt32(static_cast<std::int64_t>(mean) - m_PrevMean);
+    // The mean of smoothed 32-bit samples is a 32-bit value again.
+    const auto mean = static_cast<std::int32_t>(
+        bunchSum == static_cast<std::int32_t>(bunchSum)
+            ? DivideTowardZero(static_cast<std::int32_t>(bunchSum), m_Reciprocal)
+            : bunchSum / m_Bunch);
+    const std::int64_t d = m_Bunches == 1 ? 0 : static_cast<std::int64_t>(mean) - m_PrevMean;
     m_PrevMean = mean;
     m_BunchSum = m_BunchFill = 0;
     // Rising when d > threshold, else falling when d < -threshold, else flat; written without
     // branches because on a noisy baseline the class is anyone's guess.
     const std::int32_t rising = d > m_RisingAbove;
     const std::int32_t falling = (d < m_FallingBelow) & (rising ^ 1);
-    const std::int32_t cls = rising * kRising + falling * kFalling;
+    const std::int32_t cls = rising * kRising + falling * kFalling;  // a BunchClass
     PushBunch(pos, cls);
 
     if (m_Bunches > m_Window)
@@ -265,7 +265,7 @@ void PeakDetector::PushBunch(std::int32_t pos, std::int32_t cls) {
     if (m_CountedWindow >= 0) {
         m_WindowCounts += ClassUnit(cls);
         if (m_HistorySize > m_CountedWindow)
-            m_WindowCounts -= ClassUnit(BunchClassAt(m_HistorySize - 1 - m_CountedWindow));
+            m_WindowCounts -= ClassUnit(ClassNumberAt(m_HistorySize - 1 - m_CountedWindow));
     }
 }
 
@@ -275,7 +275,7 @@ void PeakDetector::CountClasses() {
         m_WindowCounts = 0;
         const int from = m_HistorySize > m_Window ? m_HistorySize - m_Window : 0;
         for (int j = from; j < m_HistorySize; ++j)
-            m_WindowCounts += ClassUnit(BunchClassAt(j));
+            m_WindowCounts += ClassUnit(ClassNumberAt(j));
     }
     m_Flat = static_cast<std::int32_t>(m_WindowCounts & 0xFF);
     m_Rising = static_cast<std::int32_t>((m_WindowCounts >> 8) & 0xFF);
@@ -285,25 +285,24 @@ void PeakDetector::CountClasses() {
 bool PeakDetector::StateCanChange() const {
     const std::int32_t R = m_Rising, F = m_Falling, Z = m_Flat, W = m_Window;
     switch (m_State) {
-        case 0:
+        case DetectorState::OnBaseline:
             return R >= W;
-        case 1:
+        case DetectorState::RiseSeen:
             return R > Z + F;
-        case 2:
+        case DetectorState::RiseConfirmed:
             return F > Z + R;
-        case 3:
+        case DetectorState::Falling:
             return F >= Z + R || F >= W || R >= W;
-        case 4:
+        case DetectorState::Tail:
             return R >= W || Z >= W;
-        default:
-            return false;
     }
+    return false;
 }
 
 void PeakDetector::StateMachineStep() {
     const int last = m_HistorySize - 1;
     switch (m_State) {
-        case 0: {  // on the baseline: a peak starts
+        case DetectorState::OnBaseline: {  // on the baseline: a peak starts
             m_Window = 3;
             // Back over the rising bunches to the last one before the rise; the index is
             // tested before the class is read.
@@ -312,7 +311,7 @@ void PeakDetector::StateMachineStep() {
                 --j;
                 if (!(j > 0 && BunchPos(j) > 0))
                     break;
-                if (BunchClassAt(j) != kRising)
+                if (BunchClassAt(j) != BunchClass::Rising)
                     break;
             }
             if (j < 0)
@@ -321,29 +320,29 @@ void PeakDetector::StateMachineStep() {
             m_Building.m_Flags = 0;
             m_Building.m_Start = m_Building.m_BaseStart = p;
             m_Building.m_StartValue = m_Building.m_BaseStartValue = S(p);
-            m_State = 1;
+            m_State = DetectorState::RiseSeen;
             break;
         }
-        case 1:  // the rise is confirmed
-            m_State = 2;
+        case DetectorState::RiseSeen:  // the rise is confirmed
+            m_State = DetectorState::RiseConfirmed;
             break;
-        case 2: {  // the apex has passed: it is the newest rising bunch
+        case DetectorState::RiseConfirmed: {  // the apex has passed: it is the newest rising bunch
             int j = last;
-            while (j > 0 && BunchClassAt(j) != kRising)
+            while (j > 0 && BunchClassAt(j) != BunchClass::Rising)
                 --j;
             const std::int32_t p = BunchPos(j);
             m_Building.m_Apex = p;
             m_Building.m_ApexTime = m_Doc.SpanToMinutes(p);
             m_Building.m_ApexValue = S(p);
-            m_State = 3;
+            m_State = DetectorState::Falling;
             break;
         }
-        case 3:  // falling: the tail begins
-            m_State = 4;
+        case DetectorState::Falling:  // falling: the tail begins
+            m_State = DetectorState::Tail;
             break;
-        case 4: {
+        case DetectorState::Tail: {
             int j = last;
-            while (j >= 1 && BunchClassAt(j) == kRising)
+            while (j >= 1 && BunchClassAt(j) == BunchClass::Rising)
                 --j;
             const std::int32_t p = BunchPos(j);
             if (m_Rising >= m_Window) {
@@ -355,23 +354,20 @@ void PeakDetector::StateMachineStep() {
                 m_Building.m_Flags |= kEndsInValley;
                 AppendBuilding();
                 m_Building.m_StartValue = S(p);
-                m_Building.m_Flags = 0;
                 m_Building.m_GroupSize = 0;
                 m_Building.m_Start = m_Building.m_BaseStart = p;
                 m_Building.m_Flags = kStartsInValley;
-                m_State = 1;
+                m_State = DetectorState::RiseSeen;
             } else {  // flat again: the peak ends
                 m_Window = 5;
                 m_Building.m_End = m_Building.m_BaseEnd = p;
                 m_Building.m_EndValue = m_Building.m_BaseEndValue = S(p);
                 AppendBuilding();
                 m_GroupLeader = static_cast<std::int32_t>(m_Peaks.size());
-                m_State = 0;
+                m_State = DetectorState::OnBaseline;
             }
             break;
         }
-        default:
-            break;
     }
 }
 
@@ -387,15 +383,16 @@ void PeakDetector::ForcedClose() {
     m_Building.m_EndValue = S(p);
     AppendBuilding();
     m_GroupLeader = static_cast<std::int32_t>(m_Peaks.size());
-    m_State = 0;
+    m_State = DetectorState::OnBaseline;
 }
 
-void PeakDetector::CloseAtEnd() {
-    if (m_State == 4 && !m_Peaks.empty())
+DetectionResult PeakDetector::CloseAtEnd() {
+    if (m_State == DetectorState::Tail && !m_Peaks.empty())
         ForcedClose();
-    m_State = 0;
+    m_State = DetectorState::OnBaseline;
     m_HistoryHead = m_HistorySize = 0;
     m_CountedWindow = -1;
+    return {m_Bunch, m_Threshold};
 }
 
 }  // namespace lx

@@ -17,22 +17,50 @@
 
 namespace lx {
 
+// How the state machine reads the recent bunches.
+enum class DetectorState : std::int32_t {
+    OnBaseline = 0,     // waiting for a rise
+    RiseSeen = 1,       // a peak has started
+    RiseConfirmed = 2,  // rising; the apex is still ahead
+    Falling = 3,        // the apex has passed
+    Tail = 4,           // the tail: ends when flat again or in a valley before a new rise
+};
+
+enum class BunchClass : std::int32_t { Flat = 0, Rising = 1, Falling = 2 };
+
+// What the rest of the pipeline needs from a pass: the bunch size and slope threshold in
+// force at its end, which the baseline refinement uses.
+struct DetectionResult {
+    std::int32_t bunch = 0;
+    double threshold = 0.0;
+};
+
 class PeakDetector {
 public:
-    enum BunchClass : std::int32_t { kFlat = 0, kRising = 1, kFalling = 2 };
-
     // Starts a pass over `doc`: the reset, which also empties doc.m_Peaks. The detector
     // appends to doc.m_Peaks; doc must outlive it.
     explicit PeakDetector(CTzLabDoc& doc);
 
     // Runs the whole pass: the time program step and the detector for every sample, then the
     // close at the end of the data.
-    void Run();
+    DetectionResult Run();
 
     // The pieces of Run(), for a pass driven sample by sample.
     void TimeProgramStep();
     void Feed(std::int32_t v) { FeedSamples(&v, 1); }
-    void CloseAtEnd();
+    DetectionResult CloseAtEnd();
+
+    // Samples fed so far.
+    std::int32_t Count() const { return m_Count; }
+    DetectorState State() const { return m_State; }
+    // Bunch classes the state machine counts now: 5 on the baseline, 3 during a peak.
+    std::int32_t Window() const { return m_Window; }
+    // What the time program step put in force for the next sample.
+    std::int32_t Bunch() const { return m_Bunch; }
+    double Threshold() const { return m_Threshold; }
+    std::int32_t PosOffset() const { return m_PosOffset; }  // the lag of bunch positions
+    bool Allowed() const { return m_Allowed != 0; }
+    std::int32_t NextEntry() const { return m_NextEvent; }  // time program entries applied
 
     // Bunch history, oldest first: at most kMaxHistory entries are kept.
     static constexpr int kMaxHistory = 59;
@@ -40,16 +68,21 @@ public:
     std::int32_t BunchPos(int j) const {
         return m_BunchPos[static_cast<std::size_t>(m_HistoryHead + j)];
     }
-    std::int32_t BunchClassAt(int j) const {
+    BunchClass BunchClassAt(int j) const { return static_cast<BunchClass>(ClassNumberAt(j)); }
+
+private:
+    std::int32_t ClassNumberAt(int j) const {
         return m_BunchClass[static_cast<std::size_t>(m_HistoryHead + j)];
     }
+    // Class numbers as the branch-free classification computes them.
+    static constexpr std::int32_t kRising = static_cast<std::int32_t>(BunchClass::Rising);
+    static constexpr std::int32_t kFalling = static_cast<std::int32_t>(BunchClass::Falling);
 
-    // Working state (not saved).
+    // Working state of the pass, under the workstation's names.
     std::array<std::int32_t, 4> m_AvgWindow{};  // ring of the last m_AvgLength raw samples
     std::int64_t m_AvgSum = 0;                  // and their sum
-    std::int32_t m_AvgLength = 4;
     std::int32_t m_Count = 0;
-    std::int32_t m_State = 0;
+    DetectorState m_State = DetectorState::OnBaseline;
     std::int32_t m_Bunch = 0;
     double m_Threshold = 0.0;
     std::int32_t m_Window = 5;
@@ -59,7 +92,10 @@ public:
     std::int32_t m_Forbidden = 0;
     std::int32_t m_GroupLeader = 0;
     std::int32_t m_PosOffset = 0;
-    std::int32_t m_BunchSum = 0;
+    // A bunch of full-scale samples passes 2^31 from about 860 samples on (time doubling
+    // makes bunches that large), so its sum is kept in 64 bits: the mean is then the level of
+    // the bunch whatever its size, and for every smaller bunch it is the value it always was.
+    std::int64_t m_BunchSum = 0;
     std::int32_t m_BunchFill = 0;
     std::int32_t m_Bunches = 0;
     std::int32_t m_PrevMean = 0;
@@ -69,14 +105,13 @@ public:
     double m_BaseThreshold = 0.0;
     PeakRecord m_Building;
 
-private:
     // Feeds samples during which the time program step has nothing to do: the bunch size
     // stays as it is, so the running state can live in registers.
     void FeedSamples(const std::int32_t* v, std::size_t n);
     // The same for samples from..to of the record's own array, whose earlier samples serve as
     // the moving-average window; bunches fill in tight loops.
     void FeedRange(const std::int32_t* samples, std::size_t from, std::size_t to);
-    void CompleteBunch(std::int32_t bunchSum);
+    void CompleteBunch(std::int64_t bunchSum);
     // What a bunch needs of the bunch size and threshold in force, derived when they change.
     void DeriveBunchRule();
     void PushBunch(std::int32_t pos, std::int32_t cls);
@@ -99,7 +134,7 @@ private:
     // The history lives at [m_HistoryHead, m_HistoryHead + m_HistorySize) of a buffer that is
     // compacted to its front when full, so entries are indexed without wrapping.
     static constexpr int kBuffer = 256;
-    static constexpr std::int32_t kAvgLength = 4;
+    static constexpr std::int32_t kAvgLength = 4;  // the moving average's length
     CTzLabDoc& m_Doc;
     std::vector<PeakRecord>& m_Peaks;
     std::array<std::int32_t, kBuffer> m_BunchPos{};

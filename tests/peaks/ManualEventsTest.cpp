@@ -3,16 +3,18 @@
 // nothing; the event list page keeps later peak references true.
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <map>
+#include <random>
 
-#include "core/SyntheticRun.h"
 #include "core/Archive.h"
+#include "core/SyntheticRun.h"
 #include "core/TzdFile.h"
 #include "peaks/Integration.h"
 #include "peaks/ManualEvents.h"
 #include "tests/peaks/PeakTestSignals.h"
-#include "tests/support/TempDir.h"
 #include "tests/support/ScriptedPrompter.h"
+#include "tests/support/TempDir.h"
 
 namespace lx {
 namespace {
@@ -36,12 +38,18 @@ CTzLabDoc IntegratedRun(std::uint32_t seed) {
     return doc;
 }
 
+constexpr ManualEventType kEveryType[] = {
+    kEventMoveStart,    kEventMoveApex,    kEventMoveEnd,      kEventObliqueCut,
+    kEventVerticalDrop, kEventRearTangent, kEventFrontTangent, kEventForcedBaseline,
+    kEventAddPeak,      kEventDeletePeak,  kEventNegativePeak};
+
 struct Edit {
-    std::int32_t type, x, k, spanEnd;
+    ManualEventType type;
+    std::int32_t x, k, spanEnd;
 };
 
 // A sensible edit of `type` on peak k of the table, as an operator would mark it.
-Edit EditFor(const std::vector<PeakRecord>& P, std::int32_t type, std::size_t k) {
+Edit EditFor(const std::vector<PeakRecord>& P, ManualEventType type, std::size_t k) {
     const PeakRecord& p = P[k];
     const bool hasNext = k + 1 < P.size();
     const auto kk = static_cast<std::int32_t>(k);
@@ -75,7 +83,7 @@ TEST(ManualEvents, ReplayGivesTheTableOfTheInteractiveEditForEveryType) {
     for (std::uint32_t seed : {1u, 2u, 3u, 4u}) {
         const CTzLabDoc integrated = IntegratedRun(seed);
         ASSERT_GT(integrated.m_Peaks.size(), 6u);
-        for (std::int32_t type : {1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 12}) {
+        for (ManualEventType type : kEveryType) {
             for (std::size_t k = 0; k < integrated.m_Peaks.size(); k += 3) {
                 CTzLabDoc doc = integrated;
                 const Edit e = EditFor(doc.m_Peaks, type, k);
@@ -88,20 +96,20 @@ TEST(ManualEvents, ReplayGivesTheTableOfTheInteractiveEditForEveryType) {
                 EXPECT_EQ(doc.m_ManualEvents[0].m_Type, type);
                 EXPECT_EQ(doc.m_UseManualEvents, 1);
                 CTzLabDoc replayed = doc;
-                Reintegrate(replayed);
+                IntegrateAndQuantify(replayed, noPrompts);
                 ASSERT_EQ(replayed.m_Peaks, doc.m_Peaks)
                     << "seed " << seed << " type " << type << " peak " << k;
             }
         }
     }
-    for (std::int32_t type : {1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 12})
+    for (ManualEventType type : kEveryType)
         EXPECT_GE(accepted[type], 5) << "type " << type << " was hardly ever accepted";
 }
 
 TEST(ManualEvents, SeveralEditsReplayInOrder) {
     CTzLabDoc doc = IntegratedRun(5);
     ASSERT_GT(doc.m_Peaks.size(), 8u);
-    auto apply = [&](std::int32_t type, std::size_t k) {
+    auto apply = [&](ManualEventType type, std::size_t k) {
         const Edit e = EditFor(doc.m_Peaks, type, k);
         return EditPeaks(doc, noPrompts, e.type, e.x, e.k, e.spanEnd);
     };
@@ -111,8 +119,64 @@ TEST(ManualEvents, SeveralEditsReplayInOrder) {
     ASSERT_TRUE(apply(kEventAddPeak, 2));
     ASSERT_EQ(doc.m_ManualEvents.size(), 4u);
     CTzLabDoc replayed = doc;
-    Reintegrate(replayed);
+    IntegrateAndQuantify(replayed, noPrompts);
     EXPECT_EQ(replayed.m_Peaks, doc.m_Peaks);
+}
+
+// Random sequences of one to six edits of every type on random runs. After each accepted
+// edit the table on screen must be the one a fresh integration gives, and after the sequence
+// the one that integrating the saved file gives; a refused edit changes nothing.
+TEST(ManualEvents, RandomEditSequencesReplayToTheTableOnScreen) {
+    test::TempDir dir;
+    std::mt19937 random(20261206);
+    auto uniform = [&](int lo, int hi) {
+        return std::uniform_int_distribution<int>(lo, hi)(random);
+    };
+    std::map<ManualEventType, int> accepted;
+    int sequencesWithSeveralEdits = 0;
+    for (int trial = 0; trial < 250; ++trial) {
+        SyntheticRunOptions o;
+        o.seed = static_cast<std::uint32_t>(trial + 100);
+        o.minutes = 8;
+        o.peakSpacing = uniform(300, 1500);
+        CTzLabDoc doc = MakeSyntheticRun(o);
+        IntegrateAndQuantify(doc, noPrompts);
+        if (doc.m_Peaks.size() < 3)
+            continue;
+        int acceptedHere = 0;
+        const int edits = uniform(1, 6);
+        for (int n = 0; n < edits; ++n) {
+            const ManualEventType type = kEveryType[uniform(0, std::size(kEveryType) - 1)];
+            const auto k =
+                static_cast<std::size_t>(uniform(0, static_cast<int>(doc.m_Peaks.size()) - 1));
+            Edit e = EditFor(doc.m_Peaks, type, k);
+            e.x += uniform(-12, 12);
+            const CTzLabDoc before = doc;
+            if (!EditPeaks(doc, noPrompts, e.type, e.x, e.k, e.spanEnd)) {
+                ASSERT_EQ(doc.m_Peaks, before.m_Peaks) << "trial " << trial << " edit " << n;
+                ASSERT_EQ(doc.m_ManualEvents, before.m_ManualEvents);
+                ASSERT_EQ(doc.m_UseManualEvents, before.m_UseManualEvents);
+                continue;
+            }
+            ++accepted[type];
+            ++acceptedHere;
+            ASSERT_EQ(doc.m_ManualEvents.size(), before.m_ManualEvents.size() + 1);
+            CTzLabDoc fresh = doc;
+            IntegrateAndQuantify(fresh, noPrompts);
+            ASSERT_EQ(fresh.m_Peaks, doc.m_Peaks)
+                << "trial " << trial << " edit " << n << " type " << type << " peak " << k;
+        }
+        sequencesWithSeveralEdits += acceptedHere >= 2;
+        const std::string path = dir.Path("edited.Tzd");
+        ASSERT_TRUE(SaveTzdFile(doc, path).ok());
+        auto reloaded = LoadTzdFile(path);
+        ASSERT_TRUE(reloaded.ok());
+        IntegrateAndQuantify(reloaded.value(), noPrompts);
+        ASSERT_EQ(reloaded->m_Peaks, doc.m_Peaks) << "trial " << trial << " after saving";
+    }
+    EXPECT_GE(sequencesWithSeveralEdits, 60);
+    for (ManualEventType type : kEveryType)
+        EXPECT_GE(accepted[type], 5) << "type " << type << " was hardly ever accepted";
 }
 
 TEST(ManualEvents, EventsSurviveSaveAndReload) {
@@ -253,7 +317,8 @@ TEST(ManualEvents, RejectedEditsChangeAndRecordNothing) {
     CTzLabDoc doc = FusedPair();
     const auto before = doc.m_Peaks;
     struct Case {
-        std::int32_t type, x, k, spanEnd;
+        ManualEventType type;
+        std::int32_t x, k, spanEnd;
     };
     for (const Case& c :
          {Case{kEventMoveStart, 40, 1, -1},     // at the apex
@@ -269,8 +334,10 @@ TEST(ManualEvents, RejectedEditsChangeAndRecordNothing) {
           Case{kEventFrontTangent, 25, 0, -1},  // the first peak has no front
           Case{kEventAddPeak, 50, 0, 70},       // 60, a baseline end, lies inside
           Case{kEventAddPeak, 70, 0, 65},       // an empty span
-          Case{kEventDeletePeak, 0, 5, -1}, Case{10, 30, 0, -1}}) {  // a type that is never made
-        EXPECT_FALSE(EditPeaks(doc, noPrompts, c.type, c.x, c.k, c.spanEnd)) << c.type << " at " << c.x;
+          Case{kEventDeletePeak, 0, 5, -1},
+          Case{static_cast<ManualEventType>(10), 30, 0, -1}}) {  // a type that is never made
+        EXPECT_FALSE(EditPeaks(doc, noPrompts, c.type, c.x, c.k, c.spanEnd))
+            << c.type << " at " << c.x;
         EXPECT_EQ(doc.m_Peaks, before);
         EXPECT_TRUE(doc.m_ManualEvents.empty());
         EXPECT_EQ(doc.m_UseManualEvents, 0);
@@ -278,20 +345,22 @@ TEST(ManualEvents, RejectedEditsChangeAndRecordNothing) {
 }
 
 TEST(ManualEvents, AddedPeakGoesBeforeTheFirstPeakStartingAtOrAfterIt) {
-    CTzLabDoc doc = DocWith(Polyline(200, {{0, 0},
-                                           {10, 0},
-                                           {20, 900},
-                                           {30, 0},
-                                           {70, 0},
-                                           {80, 500},
-                                           {90, 0},
-                                           {150, 0},
-                                           {160, 800},
-                                           {170, 0}}));
-    doc.m_Peaks = {Detected(doc, 10, 20, 30, 0, 1), Detected(doc, 150, 160, 170, 0, 1)};
-    ASSERT_TRUE(EditPeaks(doc, noPrompts, kEventAddPeak, 70, 0, 90));
+    // A bump of 60 uV between two large peaks is below what the detector sees at slope 30.
+    CTzLabDoc doc = DocWith(Polyline(1000, {{0, 0},
+                                            {170, 0},
+                                            {200, 9000},
+                                            {230, 0},
+                                            {490, 0},
+                                            {500, 60},
+                                            {510, 0},
+                                            {770, 0},
+                                            {800, 8000},
+                                            {830, 0}}));
+    IntegrateAndQuantify(doc, noPrompts);
+    ASSERT_EQ(doc.m_Peaks.size(), 2u);
+    ASSERT_TRUE(EditPeaks(doc, noPrompts, kEventAddPeak, 480, 0, 520));
     ASSERT_EQ(doc.m_Peaks.size(), 3u);
-    EXPECT_EQ(doc.m_Peaks[1].m_Apex, 80);
+    EXPECT_EQ(doc.m_Peaks[1].m_Apex, 500);
     EXPECT_EQ(doc.m_Peaks[1].m_Number, 2);
     EXPECT_EQ(doc.m_ManualEvents[0].m_Param2, 1);  // where it went in
     EXPECT_GT(doc.m_Peaks[1].m_Area, 0.0);

@@ -2,6 +2,8 @@
 // plain transcription of the rules on random signals and parameters.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <random>
 
 #include "peaks/PeakDetector.h"
@@ -33,16 +35,16 @@ TEST(PeakDetector, FirstBunchIsFlatAndPositionsLagTheCount) {
     ASSERT_GE(detector.HistorySize(), 3);
     EXPECT_EQ(detector.BunchPos(0), 4);
     EXPECT_EQ(detector.BunchPos(1), 9);
-    EXPECT_EQ(detector.BunchClassAt(0), PeakDetector::kFlat);  // d = 0.0 however steep
-    EXPECT_EQ(detector.BunchClassAt(1), PeakDetector::kRising);
+    EXPECT_EQ(detector.BunchClassAt(0), BunchClass::Flat);  // d = 0.0 however steep
+    EXPECT_EQ(detector.BunchClassAt(1), BunchClass::Rising);
 }
 
 TEST(PeakDetector, ThresholdIsStrict) {
     // Bunch size 1: d is the change of the 4-sample mean. A ramp of 3 per sample changes the
     // mean by exactly 3, which is flat at slope 30; a ramp of 4 is rising.
     for (auto [step, expected] :
-         {std::pair{3, PeakDetector::kFlat}, std::pair{4, PeakDetector::kRising},
-          std::pair{-3, PeakDetector::kFlat}, std::pair{-4, PeakDetector::kFalling}}) {
+         {std::pair{3, BunchClass::Flat}, std::pair{4, BunchClass::Rising},
+          std::pair{-3, BunchClass::Flat}, std::pair{-4, BunchClass::Falling}}) {
         std::vector<std::int32_t> ramp;
         for (int i = 0; i < 20; ++i)
             ramp.push_back(1000 + step * i);
@@ -89,8 +91,25 @@ TEST(PeakDetector, TriangleWorkedByHand) {
     EXPECT_EQ(p.m_BaseEnd, 45);
     EXPECT_EQ(p.m_Flags, 0);
     EXPECT_EQ(p.m_GroupSize, 1);
-    EXPECT_EQ(detector.m_State, 0);
-    EXPECT_EQ(detector.m_Window, 5);
+    EXPECT_EQ(detector.State(), DetectorState::OnBaseline);
+    EXPECT_EQ(detector.Window(), 5);
+}
+
+// Bunches of 1000 samples of a near-full-scale peak sum far past 2^31: the bunch means must
+// still be the signal's level, so one broad peak is found around its apex and nothing else.
+TEST(PeakDetector, LargeBunchesOfFullScaleSamples) {
+    std::vector<std::int32_t> wide(400000);
+    for (std::size_t i = 0; i < wide.size(); ++i) {
+        const double z = (static_cast<double>(i) - 200000.0) / 20000.0;
+        wide[i] = static_cast<std::int32_t>(2400000.0 * std::exp(-0.5 * z * z));
+    }
+    CTzLabDoc doc = DocWith(wide);
+    doc.m_Params.m_HalfWidth = 1000;
+    PeakDetector(doc).Run();
+    ASSERT_EQ(doc.m_Peaks.size(), 1u);
+    EXPECT_NEAR(doc.m_Peaks[0].m_Apex, 200000, 3000);
+    EXPECT_LT(doc.m_Peaks[0].m_Start, 150000);
+    EXPECT_GT(doc.m_Peaks[0].m_End, 250000);
 }
 
 TEST(PeakDetector, FusedPairSharesItsValley) {
@@ -168,11 +187,10 @@ TEST(PeakDetector, MatchesThePlainTranscriptionOnRandomInput) {
         CTzLabDoc expected = doc;
         test::ReferenceDetector reference(expected);
         reference.Run();
-        PeakDetector detector(doc);
-        detector.Run();
+        const DetectionResult detection = PeakDetector(doc).Run();
         ASSERT_EQ(doc.m_Peaks, expected.m_Peaks) << "trial " << trial;
-        ASSERT_EQ(detector.m_Bunch, reference.finalBunch) << "trial " << trial;
-        ASSERT_EQ(detector.m_Threshold, reference.finalThreshold) << "trial " << trial;
+        ASSERT_EQ(detection.bunch, reference.finalBunch) << "trial " << trial;
+        ASSERT_EQ(detection.threshold, reference.finalThreshold) << "trial " << trial;
         withPeaks += !doc.m_Peaks.empty();
     }
     EXPECT_GT(withPeaks, 100);  // the comparison saw real tables, not just empty ones

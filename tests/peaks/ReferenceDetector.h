@@ -106,8 +106,7 @@ private:
         ++count;
         if (count < 4)
             return;
-        bunchSum = static_cast<std::int32_t>(static_cast<std::uint32_t>(bunchSum) +
-                                             static_cast<std::uint32_t>(smoothed));
+        bunchSum += smoothed;
         ++fill;
         if (fill != bunch)
             return;
@@ -115,8 +114,7 @@ private:
         ++bunches;
         double slope = 0.0;
         if (bunches != 1)
-            slope = static_cast<std::int32_t>(static_cast<std::uint32_t>(bunchSum / bunch) -
-                                              static_cast<std::uint32_t>(prevMean));
+            slope = static_cast<double>(bunchSum / bunch - prevMean);
         prevMean = bunchSum / bunch;
         bunchSum = fill = 0;
         cls.push_back(slope > threshold ? 1 : slope < -threshold ? 2 : 0);
@@ -217,9 +215,9 @@ private:
     double threshold = 0, baseThreshold = 0;
     std::int32_t bunch = 0, baseBunch = 0, doublingPeriod = 0, doublings = 0, allowed = 1,
                  forbidden = 0;
-    std::int32_t window = 5, leader = 0, count = 0, state = 0, posOffset = 0, bunchSum = 0,
-                 fill = 0;
-    std::int32_t bunches = 0, prevMean = 0, nextEvent = 0, R = 0, F = 0, Z = 0;
+    std::int32_t window = 5, leader = 0, count = 0, state = 0, posOffset = 0, fill = 0;
+    std::int64_t bunchSum = 0, prevMean = 0;  // a bunch's sum is exact, whatever its size
+    std::int32_t bunches = 0, nextEvent = 0, R = 0, F = 0, Z = 0;
     PeakRecord building;
 };
 

@@ -16,8 +16,8 @@ using test::Polyline;
 void Advance(PeakDetector& detector, const CTzLabDoc& doc, int n) {
     for (int k = 0; k < n; ++k) {
         detector.TimeProgramStep();
-        detector.Feed(doc.m_Samples.At(detector.m_Count) < 0 ? 0
-                                                             : doc.m_Samples.At(detector.m_Count));
+        detector.Feed(doc.m_Samples.At(detector.Count()) < 0 ? 0
+                                                             : doc.m_Samples.At(detector.Count()));
     }
 }
 
@@ -26,21 +26,21 @@ TEST(TimeProgram, DoublingStartsFromTheSecondSample) {
     doc.m_Params.m_TimeDoubling = 1.0;  // 1200 samples at 20/s
     PeakDetector d(doc);
     d.TimeProgramStep();  // before the first sample: 0 > 0 is false
-    EXPECT_EQ(d.m_Bunch, 5);
-    EXPECT_DOUBLE_EQ(d.m_Threshold, 3.0);
+    EXPECT_EQ(d.Bunch(), 5);
+    EXPECT_DOUBLE_EQ(d.Threshold(), 3.0);
     d.Feed(0);
     d.TimeProgramStep();  // one sample fed: 1 > 0 x 1200
-    EXPECT_EQ(d.m_Bunch, 10);
-    EXPECT_DOUBLE_EQ(d.m_Threshold, 1.5);
-    EXPECT_EQ(d.m_PosOffset, 7);
+    EXPECT_EQ(d.Bunch(), 10);
+    EXPECT_DOUBLE_EQ(d.Threshold(), 1.5);
+    EXPECT_EQ(d.PosOffset(), 7);
     d.Feed(0);
     Advance(d, doc, 1198);
     d.TimeProgramStep();  // 1200 fed: 1200 > 1200 is false
-    EXPECT_EQ(d.m_Bunch, 10);
+    EXPECT_EQ(d.Bunch(), 10);
     d.Feed(0);
     d.TimeProgramStep();  // 1201 fed
-    EXPECT_EQ(d.m_Bunch, 20);
-    EXPECT_DOUBLE_EQ(d.m_Threshold, 0.75);
+    EXPECT_EQ(d.Bunch(), 20);
+    EXPECT_DOUBLE_EQ(d.Threshold(), 0.75);
 }
 
 TEST(TimeProgram, EntriesSharingATimeTakeEffectOnConsecutiveSamples) {
@@ -49,14 +49,14 @@ TEST(TimeProgram, EntriesSharingATimeTakeEffectOnConsecutiveSamples) {
     doc.m_TimeProgram = {{0.5, 7, 10.0, 0}, {0.5, 9, 20.0, 0}};  // index 600
     PeakDetector d(doc);
     Advance(d, doc, 600);
-    EXPECT_EQ(d.m_Bunch, 5);  // the record's values until then
+    EXPECT_EQ(d.Bunch(), 5);  // the record's values until then
     Advance(d, doc, 1);
-    EXPECT_EQ(d.m_Bunch, 7);
-    EXPECT_DOUBLE_EQ(d.m_Threshold, 1.0);
+    EXPECT_EQ(d.Bunch(), 7);
+    EXPECT_DOUBLE_EQ(d.Threshold(), 1.0);
     Advance(d, doc, 1);
-    EXPECT_EQ(d.m_Bunch, 9);  // the later-entered one last
-    EXPECT_DOUBLE_EQ(d.m_Threshold, 2.0);
-    EXPECT_EQ(d.m_NextEvent, 2);
+    EXPECT_EQ(d.Bunch(), 9);  // the later-entered one last
+    EXPECT_DOUBLE_EQ(d.Threshold(), 2.0);
+    EXPECT_EQ(d.NextEntry(), 2);
 }
 
 TEST(TimeProgram, LockTimeForbidsUntilItsIndexUnlessAnEntryTookOver) {
@@ -64,21 +64,21 @@ TEST(TimeProgram, LockTimeForbidsUntilItsIndexUnlessAnEntryTookOver) {
     doc.m_ChannelSetup.lockTime = 2.0;  // 2400 samples
     PeakDetector d(doc);
     Advance(d, doc, 2400);
-    EXPECT_EQ(d.m_Allowed, 0);
+    EXPECT_FALSE(d.Allowed());
     Advance(d, doc, 1);  // the step before sample 2400 sees 2400 fed
-    EXPECT_EQ(d.m_Allowed, 1);
+    EXPECT_TRUE(d.Allowed());
 
     // A time program switched on but empty is ignored: the lock still applies.
     doc.m_Params.m_UseTimeProgram = 1;
     PeakDetector empty(doc);
     Advance(empty, doc, 10);
-    EXPECT_EQ(empty.m_Allowed, 0);
+    EXPECT_FALSE(empty.Allowed());
 
     // An entry at 0.0 applies before the first sample; the lock is not consulted again.
     doc.m_TimeProgram = {{0.0, 5, 30.0, 0}};
     PeakDetector entry(doc);
     Advance(entry, doc, 10);
-    EXPECT_EQ(entry.m_Allowed, 1);
+    EXPECT_TRUE(entry.Allowed());
 }
 
 // While locked the detector still classifies: a peak rising as the lock ends starts at once,
