@@ -5,7 +5,8 @@
 #include <array>
 #include <cerrno>
 #include <cstdint>
-#include <stdexcept>
+#include <cstdio>
+#include <cstdlib>
 
 namespace lx {
 namespace {
@@ -16,9 +17,16 @@ constexpr char32_t kEscapeBase = 0xF700;  // byte b (>= 0x80) <-> U+F700 + b
 // string conversion.
 class Converter {
 public:
+    // Without the system's code page 936 tables no Chinese text could be read or saved
+    // without loss, so the program stops at once with the reason rather than garble files.
     Converter(const char* to, const char* from) : m_Cd(iconv_open(to, from)) {
-        if (m_Cd == reinterpret_cast<iconv_t>(-1))
-            throw std::runtime_error(std::string("iconv cannot convert ") + from + " to " + to);
+        if (m_Cd == reinterpret_cast<iconv_t>(-1)) {
+            std::fprintf(stderr,
+                         "lx6600: the system cannot convert %s to %s (are the glibc gconv "
+                         "modules installed?)\n",
+                         from, to);
+            std::abort();
+        }
     }
     ~Converter() { iconv_close(m_Cd); }
     Converter(const Converter&) = delete;
