@@ -7,6 +7,9 @@ namespace lx::cli::texts {
 inline constexpr const char* kEditRejected =
     "手动积分事件[%s]不能用于此处(x=%d, 峰=%d),图谱未改变!";
 inline constexpr const char* kNoSuchEventRow = "没有第%d个手动积分事件!";
+// File, event rows from 1 ("2,5").
+inline constexpr const char* kEventsRefused =
+    "图谱[%s]的手动积分事件[%s]已不适用于当前峰表,未执行。";
 
 // What the project commands refuse.
 inline constexpr const char* kNoSuchRecord = "文件记录 <%s> 不存在!";

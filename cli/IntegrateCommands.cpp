@@ -8,11 +8,13 @@
 #include <optional>
 #include <thread>
 
-#include "core/SyntheticRun.h"
 #include "cli/CliCommon.h"
 #include "cli/CliPrompter.h"
+#include "cli/CliTexts.h"
 #include "cli/PeakTableOutput.h"
 #include "cli/ProjectFile.h"
+#include "core/Format.h"
+#include "core/SyntheticRun.h"
 #include "core/TzdFile.h"
 #include "peaks/Integration.h"
 
@@ -52,21 +54,32 @@ void ApplyOverrides(const IntegrateOptions& o, CTzLabDoc& doc) {
 
 struct FileOutcome {
     std::string output;  // what goes to stdout
+    std::string notice;  // for stderr, without failing
     std::string error;   // the message for stderr, empty on success
 };
+
+// Events that no longer fit (after a parameter change, say) are skipped by the replay, as
+// they always were; the operator should know which.
+std::string RefusedEventsNotice(const std::string& file, const IntegrationReport& report) {
+    std::string rows;
+    for (std::size_t i : report.refusedEvents)
+        rows += (rows.empty() ? "" : ",") + std::to_string(i + 1);
+    return rows.empty() ? "" : Format(texts::kEventsRefused, file.c_str(), rows.c_str()) + "\n";
+}
 
 FileOutcome IntegrateOne(const IntegrateOptions& o, const std::string& file, CPrjDoc* project,
                          Prompter& prompter) {
     auto loaded = LoadTzdFile(file);
     if (!loaded.ok())
-        return {"", loaded.error()};
+        return {"", "", loaded.error()};
     CTzLabDoc& doc = loaded.value();
     // Projects know their files by full path.
     doc.m_PathName = AbsolutePath(file);
     doc.m_Project = project;
     ApplyOverrides(o, doc);
-    IntegrateAndQuantify(doc, prompter);
+    const IntegrationReport report = IntegrateAndQuantify(doc, prompter);
     FileOutcome outcome;
+    outcome.notice = RefusedEventsNotice(file, report);
     outcome.output = PeakTableText(file, doc.m_Peaks, o.json, project != nullptr);
     if (o.inPlace || !o.saveTo.empty()) {
         Status saved = SaveTzdFile(doc, o.inPlace ? file : o.saveTo);
@@ -80,6 +93,7 @@ int Report(const std::vector<FileOutcome>& outcomes) {
     int code = kOk;
     for (const FileOutcome& outcome : outcomes) {
         std::cout << outcome.output;
+        std::cerr << outcome.notice;
         if (!outcome.error.empty())
             code = Fail(outcome.error);
     }

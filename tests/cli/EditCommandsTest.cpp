@@ -73,6 +73,19 @@ TEST_F(CliEdit, ARejectedEditExitsOneAndWritesNothing) {
         1);
 }
 
+// An event made on a peak that a later integration no longer finds is skipped, and said so.
+TEST_F(CliEdit, IntegrationNamesTheEventsItsReplayRefused) {
+    const std::string saved = dir.Path("e.Tzd");
+    ASSERT_EQ(
+        Cli({"edit", run, "--type", "12", "--x", "0", "--peak", "3", "--save", saved}).exitCode, 0);
+    auto plain = Cli({"integrate", saved});
+    ASSERT_EQ(plain.exitCode, 0);
+    EXPECT_EQ(plain.err, "");
+    auto fewer = Cli({"integrate", saved, "--min-area", "1e12"});
+    ASSERT_EQ(fewer.exitCode, 0) << fewer.err;
+    EXPECT_NE(fewer.err.find("手动积分事件[1]已不适用"), std::string::npos) << fewer.err;
+}
+
 TEST_F(CliEdit, EventsArePrunedAndSavedOnlyWhenAsked) {
     const std::string saved = dir.Path("e.Tzd");
     ASSERT_EQ(
