@@ -16,8 +16,7 @@ int main(int argc, char** argv) {
     app.fallthrough();
     std::string home;
     app.add_option("--home", home,
-                   "application directory (default: $LX6600_HOME, the program's folder when "
-                   "writable, else ~/LX6600)");
+                   "application directory (default: $LX6600_HOME, else ~/LX6600)");
     int exitCode = lx::cli::kOk;
     lx::cli::AddFileCommands(app, exitCode);
     lx::cli::AddIntegrateCommands(app, exitCode, home);

@@ -1,7 +1,5 @@
 #include "core/AppPaths.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
@@ -19,12 +17,6 @@ bool Exists(const fs::path& p) {
     return fs::is_regular_file(p, ec);
 }
 
-std::string ExecutableFolder() {
-    std::error_code ec;
-    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    return ec ? std::string() : exe.parent_path().string();
-}
-
 std::string HomeFolder() {
     const char* home = std::getenv("HOME");
     return home && *home ? home : ".";
@@ -37,9 +29,7 @@ std::string ApplicationDirectory(const std::string& home) {
         return home;
     if (const char* env = std::getenv("LX6600_HOME"); env && *env)
         return env;
-    const std::string exeFolder = ExecutableFolder();
-    if (!exeFolder.empty() && ::access(exeFolder.c_str(), W_OK) == 0)
-        return exeFolder;
+    // Never the program's own folder: an installed program must not write beside its binary.
     return (fs::path(HomeFolder()) / "LX6600").string();
 }
 

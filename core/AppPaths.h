@@ -7,8 +7,7 @@
 namespace lx {
 
 // The root of every default path (Data, the channel set-up files, project folders): `home`
-// when given (the --home option), else $LX6600_HOME, else the executable's folder when it is
-// writable (a build tree), else ~/LX6600. Not created here.
+// when given (the --home option), else $LX6600_HOME, else ~/LX6600. Not created here.
 std::string ApplicationDirectory(const std::string& home = {});
 
 // A stored path in this system's form: backslashes become the native separator.
