@@ -385,25 +385,25 @@ bool EditPeaks(CTzLabDoc& doc, Prompter& prompter, ManualEventType type, std::in
 std::string ManualEventText(std::int32_t type) {
     switch (type) {
         case kEventMoveStart:
-            return texts::kMoveStartText;
+            return Tr(texts::kMoveStartText);
         case kEventMoveApex:
-            return texts::kMoveApexText;
+            return Tr(texts::kMoveApexText);
         case kEventMoveEnd:
-            return texts::kMoveEndText;
+            return Tr(texts::kMoveEndText);
         case kEventObliqueCut:
-            return texts::kObliqueCutText;
+            return Tr(texts::kObliqueCutText);
         case kEventVerticalDrop:
-            return texts::kVerticalDropText;
+            return Tr(texts::kVerticalDropText);
         case kEventRearTangent:
-            return texts::kRearTangentText;
+            return Tr(texts::kRearTangentText);
         case kEventFrontTangent:
-            return texts::kFrontTangentText;
+            return Tr(texts::kFrontTangentText);
         case kEventForcedBaseline:
-            return texts::kForcedBaselineText;
+            return Tr(texts::kForcedBaselineText);
         case kEventAddPeak:
-            return texts::kAddPeakText;
+            return Tr(texts::kAddPeakText);
         case kEventDeletePeak:
-            return texts::kDeletePeakText;
+            return Tr(texts::kDeletePeakText);
         default:
             return "";  // 10 is never made; 12 has no text of its own
     }

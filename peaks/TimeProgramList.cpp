@@ -38,7 +38,7 @@ bool DeleteTimeProgramEntry(std::vector<TimeProgramEntry>& program, std::size_t 
 std::array<std::string, 5> TimeProgramRowTexts(const TimeProgramEntry& entry, std::size_t row) {
     return {Format("%d", static_cast<int>(row)), Format("%1.3f", entry.m_Time),
             Format("%d", entry.m_HalfWidth), Format("%1.2f", entry.m_Slope),
-            entry.m_Forbid != 0 ? texts::kForbidIntegration : texts::kAllowIntegration};
+            Tr(entry.m_Forbid != 0 ? texts::kForbidIntegration : texts::kAllowIntegration)};
 }
 
 }  // namespace lx

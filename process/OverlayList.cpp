@@ -80,7 +80,8 @@ bool OverlayList::UnloadCurrent(Prompter& prompter, const SaveAs& saveAs) {
     Overlay& overlay = *m_Overlays[static_cast<std::size_t>(m_Current)];
     if (overlay.m_Modified) {
         const std::string folder = std::filesystem::path(overlay.m_Path).parent_path().string();
-        if (prompter.Confirm(Format(texts::kConfirmSaveUnloaded, m_Current + 1) + folder + " ?"))
+        if (prompter.Confirm(Format(Tr(texts::kConfirmSaveUnloaded), m_Current + 1) + folder +
+                             " ?"))
             saveAs(overlay);
     }
     m_Overlays.erase(m_Overlays.begin() + m_Current);
@@ -94,7 +95,7 @@ void OverlayList::OfferToSaveAll(Prompter& prompter, const SaveAs& saveAs) {
     for (std::size_t k = 1; k < m_Overlays.size(); ++k) {
         Overlay& overlay = *m_Overlays[k];
         if (overlay.m_Modified &&
-            prompter.Confirm(Format(texts::kConfirmSaveOnClose, static_cast<int>(k) + 1) +
+            prompter.Confirm(Format(Tr(texts::kConfirmSaveOnClose), static_cast<int>(k) + 1) +
                              overlay.m_Path + " ?"))
             saveAs(overlay);
     }
