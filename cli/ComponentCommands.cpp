@@ -8,8 +8,8 @@
 #include "cli/CliTexts.h"
 #include "cli/ProjectFile.h"
 #include "core/Format.h"
-#include "quant/ComponentTableModel.h"
 #include "quant/QuantTexts.h"
+#include "quant/views/ComponentTableRows.h"
 
 namespace lx::cli {
 namespace {

@@ -14,12 +14,13 @@
 #include "core/AppPaths.h"
 #include "core/Format.h"
 #include "core/TzdFile.h"
-#include "quant/ComponentTableModel.h"
-#include "quant/NewProject.h"
-#include "quant/ProjectProcessing.h"
-#include "quant/ProjectRecords.h"
-#include "quant/ProjectTree.h"
-#include "quant/Quantitation.h"
+#include "quant/calc/Calibration.h"
+#include "quant/views/CalibrationRows.h"
+#include "quant/views/ComponentTableRows.h"
+#include "quant/views/ProjectTreeRows.h"
+#include "quant/workflow/NewProject.h"
+#include "quant/workflow/ProjectProcessing.h"
+#include "quant/workflow/ProjectRecords.h"
 
 namespace lx::cli {
 namespace {

@@ -2,8 +2,8 @@
 
 #include "cli/CliCommon.h"
 #include "core/AppPaths.h"
-#include "quant/ProjectRecords.h"
-#include "quant/TzpFile.h"
+#include "quant/file/TzpFile.h"
+#include "quant/workflow/ProjectRecords.h"
 
 namespace lx::cli {
 

@@ -2,12 +2,14 @@
 // project that loads comes back through a save and a load unchanged; and the operations that
 // trust a loaded project's numbers (levels, repeats, points, IDs) stay inside them.
 #include "fuzz/RoundTrip.h"
-#include "quant/ComponentTableModel.h"
-#include "quant/Identification.h"
-#include "quant/ProjectRecords.h"
-#include "quant/ProjectTree.h"
-#include "quant/Quantitation.h"
-#include "quant/TzpFile.h"
+#include "quant/calc/Calibration.h"
+#include "quant/calc/Identification.h"
+#include "quant/calc/Quantitation.h"
+#include "quant/file/TzpFile.h"
+#include "quant/views/CalibrationRows.h"
+#include "quant/views/ComponentTableRows.h"
+#include "quant/views/ProjectTreeRows.h"
+#include "quant/workflow/ProjectRecords.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "quant/Identification.h"
-#include "quant/ProjectProcessing.h"
+#include "quant/calc/Identification.h"
+#include "quant/workflow/ProjectProcessing.h"
 
 namespace lx {
 

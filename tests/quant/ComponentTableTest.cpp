@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "quant/CPrjDoc.h"
-#include "quant/Identification.h"
+#include "quant/calc/Identification.h"
 
 namespace lx {
 namespace {

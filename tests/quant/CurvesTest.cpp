@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "quant/CPrjDoc.h"
-#include "quant/Curves.h"
+#include "quant/calc/Curves.h"
 
 namespace lx {
 namespace {

@@ -4,9 +4,9 @@
 #include <filesystem>
 
 #include "core/TzdFile.h"
-#include "quant/ProjectRecords.h"
 #include "quant/QuantTexts.h"
-#include "quant/TzpFile.h"
+#include "quant/file/TzpFile.h"
+#include "quant/workflow/ProjectRecords.h"
 #include "tests/quant/QuantTestRecords.h"
 #include "tests/support/ScriptedPrompter.h"
 #include "tests/support/TempDir.h"

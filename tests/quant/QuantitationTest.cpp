@@ -7,7 +7,8 @@
 #include "peaks/Integration.h"
 #include "quant/CPrjDoc.h"
 #include "quant/QuantTexts.h"
-#include "quant/Quantitation.h"
+#include "quant/calc/Calibration.h"
+#include "quant/calc/Quantitation.h"
 #include "tests/quant/QuantTestRecords.h"
 #include "tests/support/ScriptedPrompter.h"
 

@@ -2,8 +2,8 @@
 // between a chromatogram and its project's template.
 #include <gtest/gtest.h>
 
-#include "quant/MethodTemplate.h"
-#include "quant/ProjectProcessing.h"
+#include "quant/workflow/MethodTemplate.h"
+#include "quant/workflow/ProjectProcessing.h"
 #include "tests/quant/QuantTestRecords.h"
 #include "tests/support/ScriptedPrompter.h"
 

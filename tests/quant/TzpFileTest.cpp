@@ -9,7 +9,7 @@
 
 #include "core/Archive.h"
 #include "core/ArchiveFields.h"
-#include "quant/TzpFile.h"
+#include "quant/file/TzpFile.h"
 #include "tests/support/ByteBuilder.h"
 #include "tests/support/TempDir.h"
 

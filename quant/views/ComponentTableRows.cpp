@@ -1,10 +1,10 @@
-#include "quant/ComponentTableModel.h"
+#include "quant/views/ComponentTableRows.h"
 
 #include <cmath>
 
 #include "core/Format.h"
 #include "quant/QuantTexts.h"
-#include "quant/Quantitation.h"
+#include "quant/calc/Calibration.h"
 
 namespace lx {
 namespace {

@@ -1,8 +1,6 @@
 #pragma once
-// Calibration of a method project from its standard chromatograms, and quantitation of a
-// sample chromatogram with it.
+// Calibration of a method project from its standard chromatograms.
 
-#include "core/CTzLabDoc.h"
 #include "core/Prompter.h"
 
 namespace lx {
@@ -14,8 +12,5 @@ class CPrjDoc;
 // operator's message and the previous coefficients kept, an empty table (silently under
 // normalization), a zero response and a zero concentration. Returns whether it calibrated.
 bool Calibrate(CPrjDoc& project, Prompter& prompter);
-
-// The contents of the peaks of a sample chromatogram, by the project's method and basis.
-void Quantify(CTzLabDoc& doc, const CPrjDoc& project);
 
 }  // namespace lx

@@ -1,4 +1,4 @@
-#include "quant/Curves.h"
+#include "quant/calc/Curves.h"
 
 #include <cmath>
 

@@ -1,12 +1,12 @@
 #pragma once
-// The project list window's tree and the "校正设置" list of a project, as texts and the
-// records they stand for, for any view to show.
+// The project list window's tree, as texts and the records they stand for, for any view to
+// show.
 
 #include <string>
 #include <vector>
 
-#include "quant/ProjectList.h"
-#include "quant/ProjectRecords.h"
+#include "quant/workflow/ProjectList.h"
+#include "quant/workflow/ProjectRecords.h"
 
 namespace lx {
 
@@ -36,21 +36,5 @@ const char* MethodSuffix(std::int32_t method);
 // "标准曲线" and "设置分析方法". Records show their file names.
 std::vector<ProjectTreeNode> BuildProjectTree(const ProjectList& projects);
 ProjectTreeNode BuildProjectNode(const CPrjDoc& project);
-
-// The "校正设置" page: one row per standard record. Fingerprint projects list both standard
-// lists with their reference peaks; the others the standard file list with repeat and level.
-struct CalibrationSettingsRow {
-    RecordList m_List = RecordList::kStandards;
-    int m_Index = -1;
-    std::vector<std::string> m_Cells;
-};
-struct CalibrationSettingsTable {
-    std::vector<std::string> m_Headers;
-    std::vector<CalibrationSettingsRow> m_Rows;
-};
-CalibrationSettingsTable BuildCalibrationSettings(const CPrjDoc& project);
-
-// A record's creation date as the lists show it ("%Y.%m.%d  %H:%M", local time).
-std::string RecordDateText(std::int32_t createdAt);
 
 }  // namespace lx

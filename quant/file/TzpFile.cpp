@@ -1,4 +1,4 @@
-#include "quant/TzpFile.h"
+#include "quant/file/TzpFile.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,15 +1,32 @@
 #pragma once
-// What the calibration information page ("校正信息") lists and what the standard curve window
-// plots and prints, as values; the windows draw them.
+// What the project properties sheet lists on its pages "校正设置" and "校正信息", and what the
+// standard curve window plots and prints, as values; the windows draw them.
 
 #include <array>
 #include <string>
 #include <vector>
 
 #include "quant/CPrjDoc.h"
-#include "quant/Curves.h"
+#include "quant/calc/Curves.h"
+#include "quant/workflow/ProjectRecords.h"
 
 namespace lx {
+
+// The "校正设置" page: one row per standard record. Fingerprint projects list both standard
+// lists with their reference peaks; the others the standard file list with repeat and level.
+struct CalibrationSettingsRow {
+    RecordList m_List = RecordList::kStandards;
+    int m_Index = -1;
+    std::vector<std::string> m_Cells;
+};
+struct CalibrationSettingsTable {
+    std::vector<std::string> m_Headers;
+    std::vector<CalibrationSettingsRow> m_Rows;
+};
+CalibrationSettingsTable BuildCalibrationSettings(const CPrjDoc& project);
+
+// A record's creation date as the lists show it ("%Y.%m.%d  %H:%M", local time).
+std::string RecordDateText(std::int32_t createdAt);
 
 // Rows of (" 组份名 ", " 属  性 ", " 图 谱 文 件 "): for every component its name, retention
 // time, and per level the concentration, every repeat's response (with the standard file that

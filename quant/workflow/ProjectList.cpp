@@ -1,7 +1,7 @@
-#include "quant/ProjectList.h"
+#include "quant/workflow/ProjectList.h"
 
 #include "core/AppPaths.h"
-#include "quant/TzpFile.h"
+#include "quant/file/TzpFile.h"
 
 namespace lx {
 

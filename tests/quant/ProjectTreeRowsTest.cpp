@@ -1,10 +1,7 @@
-// The project tree and the "校正设置" list as the windows show them.
+// The project tree as the project list window shows it.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <ctime>
-
-#include "quant/ProjectTree.h"
+#include "quant/views/ProjectTreeRows.h"
 #include "tests/quant/QuantTestRecords.h"
 
 namespace lx {
@@ -19,7 +16,7 @@ std::vector<std::string> Texts(const ProjectTreeNode& node) {
     return texts;
 }
 
-TEST(ProjectTree, RootsNodesAndRecords) {
+TEST(ProjectTreeRows, RootsNodesAndRecords) {
     ProjectList open;
     CPrjDoc a;
     a.m_MethodName = "苯系物";
@@ -53,46 +50,6 @@ TEST(ProjectTree, RootsNodesAndRecords) {
                               " (校正归一法)", " (指纹图谱法)", " (归一法)"};
     for (int method = 0; method <= 6; ++method)
         EXPECT_STREQ(MethodSuffix(method), suffixes[method]);
-}
-
-class CalibrationSettings : public ::testing::Test {
-protected:
-    void SetUp() override {
-        setenv("TZ", "UTC", 1);
-        tzset();
-    }
-};
-
-TEST_F(CalibrationSettings, StandardsWithRepeatAndLevel) {
-    CPrjDoc project;
-    project.m_Method = kExternalStandard;
-    project.m_Standards = {Standard(1, 1, {}, "/d/a.Tzd"), Standard(2, 3, {}, "/d/b.Tzd")};
-    project.m_Standards[1].m_CreatedAt = 1700000000;  // 2023-11-14 22:13:20 UTC
-    project.m_SecondStandards = {Standard(1, 1, {}, "/d/c.Tzd")};
-    const CalibrationSettingsTable table = BuildCalibrationSettings(project);
-    EXPECT_EQ(table.m_Headers, (std::vector<std::string>{" 标 准 品 文 件 名 ", " 创 建 日 期 ",
-                                                         "次  数", "点  数"}));
-    ASSERT_EQ(table.m_Rows.size(), 2u);
-    EXPECT_EQ(table.m_Rows[1].m_Cells,
-              (std::vector<std::string>{"/d/b.Tzd", "2023.11.14  22:13", "3", "2"}));
-    EXPECT_EQ(table.m_Rows[0].m_Cells[1], "1970.01.01  00:00");
-}
-
-TEST_F(CalibrationSettings, FingerprintListsBothListsWithTheirReferences) {
-    CPrjDoc project;
-    project.m_Method = kFingerprint;
-    project.m_Standards = {Standard(1, 1, {}, "/d/a.Tzd")};
-    project.m_Standards[0].m_RefRetentionTime = 4.125;
-    project.m_Standards[0].m_RefWindow = 0.01;
-    project.m_SecondStandards = {Standard(1, 1, {}, "/d/c.Tzd")};
-    const CalibrationSettingsTable table = BuildCalibrationSettings(project);
-    EXPECT_EQ(table.m_Headers[2], "参照内标保留时间");
-    EXPECT_EQ(table.m_Headers[3], "时间间隔");
-    ASSERT_EQ(table.m_Rows.size(), 2u);
-    EXPECT_EQ(table.m_Rows[0].m_Cells[2], "4.125");
-    EXPECT_EQ(table.m_Rows[0].m_Cells[3], "0.01");
-    EXPECT_EQ(table.m_Rows[1].m_List, RecordList::kSecondStandards);
-    EXPECT_EQ(table.m_Rows[1].m_Cells[2], "0");
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "quant/Identification.h"
+#include "quant/calc/Identification.h"
 
 #include <cmath>
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "core/Prompter.h"
-#include "quant/ProjectList.h"
+#include "quant/workflow/ProjectList.h"
 
 namespace lx {
 

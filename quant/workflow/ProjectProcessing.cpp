@@ -1,10 +1,11 @@
-#include "quant/ProjectProcessing.h"
+#include "quant/workflow/ProjectProcessing.h"
 
 #include <cmath>
 
-#include "quant/ProjectRecords.h"
 #include "quant/QuantTexts.h"
-#include "quant/Quantitation.h"
+#include "quant/calc/Calibration.h"
+#include "quant/calc/Quantitation.h"
+#include "quant/workflow/ProjectRecords.h"
 
 namespace lx {
 namespace {

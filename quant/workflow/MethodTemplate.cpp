@@ -1,4 +1,4 @@
-#include "quant/MethodTemplate.h"
+#include "quant/workflow/MethodTemplate.h"
 
 #include "quant/QuantTexts.h"
 

@@ -1,11 +1,11 @@
-#include "quant/NewProject.h"
+#include "quant/workflow/NewProject.h"
 
 #include <ctime>
 #include <filesystem>
 #include <system_error>
 
 #include "quant/QuantTexts.h"
-#include "quant/TzpFile.h"
+#include "quant/file/TzpFile.h"
 
 namespace lx {
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-#include "quant/ComponentTableModel.h"
+#include "quant/views/ComponentTableRows.h"
 #include "tests/support/ScriptedPrompter.h"
 
 namespace lx {
@@ -32,7 +32,7 @@ std::vector<std::string> Headers(const CPrjDoc& project) {
     return headers;
 }
 
-TEST(ComponentTableModel, ColumnsByMethod) {
+TEST(ComponentTableRows, ColumnsByMethod) {
     EXPECT_EQ(Headers(Project(kNormalization, {})),
               (std::vector<std::string>{"序 号", " 组  份  名", " 保留时间 ", "时间间隔"}));
     EXPECT_EQ(Headers(Project(kExternalStandard, {})),
@@ -45,7 +45,7 @@ TEST(ComponentTableModel, ColumnsByMethod) {
     EXPECT_EQ(Headers(Project(kFingerprint, {})).size(), 10u);
 }
 
-TEST(ComponentTableModel, CellTexts) {
+TEST(ComponentTableRows, CellTexts) {
     CPrjDoc project = Project(kInternalStandard, {"IS", "苯", "甲苯"});
     project.m_Components[0].m_IsInternalStandard = 1;
     project.m_Components[1].m_ReferenceIs = project.m_Components[0].m_Id;
@@ -81,7 +81,7 @@ TEST(ComponentTableModel, CellTexts) {
     EXPECT_EQ(ComponentRowColour(4), (Rgb{230, 230, 255}));
 }
 
-TEST(ComponentTableModel, ConcentrationAndCurveTypeEdits) {
+TEST(ComponentTableRows, ConcentrationAndCurveTypeEdits) {
     test::ScriptedPrompter prompter;
     CPrjDoc project = Project(kExternalStandard, {"A"});
     SetLevelConcentration(project, 0, 2, 4.0);
@@ -95,7 +95,7 @@ TEST(ComponentTableModel, ConcentrationAndCurveTypeEdits) {
     EXPECT_EQ(project.m_Components[0].m_CurveType, CComponentItem::kThroughOrigin);
 }
 
-TEST(ComponentTableModel, InternalStandardPopup) {
+TEST(ComponentTableRows, InternalStandardPopup) {
     CPrjDoc project = Project(kInternalStandard, {"A", "B", "C", "D"});
     auto& rows = project.m_Components;
     rows[0].m_IsInternalStandard = 1;
@@ -143,7 +143,7 @@ CTzLabDoc PeaksAt(std::initializer_list<double> times) {
     return doc;
 }
 
-TEST(ComponentTableModel, DraftsFromTheDialogAndFromAPeak) {
+TEST(ComponentTableRows, DraftsFromTheDialogAndFromAPeak) {
     CPrjDoc project = Project(kInternalStandard, {"A", "B"});
     project.m_Components[0].m_IsInternalStandard = 1;
     const ComponentDraft fresh = NewComponentDraft(project);
@@ -174,7 +174,7 @@ TEST(ComponentTableModel, DraftsFromTheDialogAndFromAPeak) {
     EXPECT_EQ(project.m_Components[1].m_Name, "B2");
 }
 
-TEST(ComponentTableModel, DeletingAndExportingFromTheView) {
+TEST(ComponentTableRows, DeletingAndExportingFromTheView) {
     test::ScriptedPrompter prompter;
     CPrjDoc project = Project(kExternalStandard, {"A"});  // 1.0 +- 0.01
     project.m_Components[0].m_TimeWindow = 0.2;

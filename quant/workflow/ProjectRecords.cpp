@@ -1,4 +1,4 @@
-#include "quant/ProjectRecords.h"
+#include "quant/workflow/ProjectRecords.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -7,7 +7,7 @@
 #include "core/Format.h"
 #include "core/TzdFile.h"
 #include "quant/QuantTexts.h"
-#include "quant/TzpFile.h"
+#include "quant/file/TzpFile.h"
 
 namespace lx {
 namespace {

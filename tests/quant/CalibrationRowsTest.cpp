@@ -1,8 +1,11 @@
-// The calibration information rows and the standard curve's range, markers and report.
+// The rows of "校正设置" and "校正信息", and the standard curve's range, markers and report.
 #include <gtest/gtest.h>
 
-#include "quant/CalibrationView.h"
-#include "quant/Quantitation.h"
+#include <cstdlib>
+#include <ctime>
+
+#include "quant/calc/Calibration.h"
+#include "quant/views/CalibrationRows.h"
 #include "tests/quant/QuantTestRecords.h"
 #include "tests/support/ScriptedPrompter.h"
 
@@ -37,7 +40,7 @@ CPrjDoc Calibrated(std::int32_t method) {
     return project;
 }
 
-TEST(CalibrationView, InformationRows) {
+TEST(CalibrationRows, InformationRows) {
     const CPrjDoc project = Calibrated(kExternalStandard);
     const auto rows = CalibrationInfoRows(project);
     ASSERT_EQ(rows.size(), 2u * (2 + 2 * 4 + 1));
@@ -63,7 +66,7 @@ TEST(CalibrationView, InformationRows) {
     EXPECT_EQ(StandardCurveYLabel(project), "(面积)");
 }
 
-TEST(CalibrationView, CurveRangeMarkersAndReport) {
+TEST(CalibrationRows, CurveRangeMarkersAndReport) {
     const CPrjDoc external = Calibrated(kExternalStandard);
     // X: levels (1, 50) and (4, 150).
     const CurvePlotRange range = StandardCurveRange(external, 1);
@@ -93,6 +96,46 @@ TEST(CalibrationView, CurveRangeMarkersAndReport) {
     EXPECT_EQ(report[3].rfind("相 关 系 数:  ", 0), 0u);
     EXPECT_EQ(StandardCurveColourIndex(8), 1);
     EXPECT_EQ(StandardCurveMarkerShape(8), 1);
+}
+
+class CalibrationSettings : public ::testing::Test {
+protected:
+    void SetUp() override {
+        setenv("TZ", "UTC", 1);
+        tzset();
+    }
+};
+
+TEST_F(CalibrationSettings, StandardsWithRepeatAndLevel) {
+    CPrjDoc project;
+    project.m_Method = kExternalStandard;
+    project.m_Standards = {Standard(1, 1, {}, "/d/a.Tzd"), Standard(2, 3, {}, "/d/b.Tzd")};
+    project.m_Standards[1].m_CreatedAt = 1700000000;  // 2023-11-14 22:13:20 UTC
+    project.m_SecondStandards = {Standard(1, 1, {}, "/d/c.Tzd")};
+    const CalibrationSettingsTable table = BuildCalibrationSettings(project);
+    EXPECT_EQ(table.m_Headers, (std::vector<std::string>{" 标 准 品 文 件 名 ", " 创 建 日 期 ",
+                                                         "次  数", "点  数"}));
+    ASSERT_EQ(table.m_Rows.size(), 2u);
+    EXPECT_EQ(table.m_Rows[1].m_Cells,
+              (std::vector<std::string>{"/d/b.Tzd", "2023.11.14  22:13", "3", "2"}));
+    EXPECT_EQ(table.m_Rows[0].m_Cells[1], "1970.01.01  00:00");
+}
+
+TEST_F(CalibrationSettings, FingerprintListsBothListsWithTheirReferences) {
+    CPrjDoc project;
+    project.m_Method = kFingerprint;
+    project.m_Standards = {Standard(1, 1, {}, "/d/a.Tzd")};
+    project.m_Standards[0].m_RefRetentionTime = 4.125;
+    project.m_Standards[0].m_RefWindow = 0.01;
+    project.m_SecondStandards = {Standard(1, 1, {}, "/d/c.Tzd")};
+    const CalibrationSettingsTable table = BuildCalibrationSettings(project);
+    EXPECT_EQ(table.m_Headers[2], "参照内标保留时间");
+    EXPECT_EQ(table.m_Headers[3], "时间间隔");
+    ASSERT_EQ(table.m_Rows.size(), 2u);
+    EXPECT_EQ(table.m_Rows[0].m_Cells[2], "4.125");
+    EXPECT_EQ(table.m_Rows[0].m_Cells[3], "0.01");
+    EXPECT_EQ(table.m_Rows[1].m_List, RecordList::kSecondStandards);
+    EXPECT_EQ(table.m_Rows[1].m_Cells[2], "0");
 }
 
 }  // namespace

@@ -1,6 +1,4 @@
-#include "quant/ProjectTree.h"
-
-#include <ctime>
+#include "quant/views/ProjectTreeRows.h"
 
 #include "core/AppPaths.h"
 #include "core/Format.h"
@@ -76,42 +74,6 @@ std::vector<ProjectTreeNode> BuildProjectTree(const ProjectList& projects) {
     for (std::size_t i = 0; i < projects.size(); ++i)
         roots.push_back(BuildProjectNode(projects.at(i)));
     return roots;
-}
-
-std::string RecordDateText(std::int32_t createdAt) {
-    const std::time_t t = createdAt;
-    std::tm local{};
-    char text[64] = "";
-    if (localtime_r(&t, &local))
-        std::strftime(text, sizeof text, texts::kCreatedFormat, &local);
-    return text;
-}
-
-CalibrationSettingsTable BuildCalibrationSettings(const CPrjDoc& project) {
-    CalibrationSettingsTable table;
-    const bool fingerprint = project.m_Method == kFingerprint;
-    table.m_Headers = {texts::kColStandardFile, texts::kColCreated,
-                       fingerprint ? texts::kColReferenceTime : texts::kColRepeat,
-                       fingerprint ? texts::kColReferenceWindow : texts::kColLevel};
-    auto addRows = [&](RecordList list) {
-        const auto& records = RecordsOf(project, list);
-        for (std::size_t i = 0; i < records.size(); ++i) {
-            const CPrjFileRecord& r = records[i];
-            std::vector<std::string> cells{r.m_FileName, RecordDateText(r.m_CreatedAt)};
-            if (fingerprint) {
-                cells.push_back(Format("%g", r.m_RefRetentionTime));
-                cells.push_back(Format("%g", r.m_RefWindow));
-            } else {
-                cells.push_back(Format("%d", r.m_Repeat));
-                cells.push_back(Format("%d", r.m_Level));
-            }
-            table.m_Rows.push_back({list, static_cast<int>(i), std::move(cells)});
-        }
-    };
-    addRows(RecordList::kStandards);
-    if (fingerprint)
-        addRows(RecordList::kSecondStandards);
-    return table;
 }
 
 }  // namespace lx
