@@ -1,6 +1,7 @@
 #pragma once
 // Storing and loading a record by walking its field list: i32, u8, f32, f64 and strings as the
-// archive writes them, nested records in place, lists as a 32-bit count and their records.
+// archive writes them, nested records in place, lists as a 32-bit count and their records, and
+// a run's samples as their count and one raw block.
 
 #include <cstdint>
 #include <string>
@@ -9,6 +10,7 @@
 
 #include "core/Archive.h"
 #include "core/Fields.h"
+#include "core/SampleArray.h"
 
 namespace lx {
 
@@ -25,6 +27,24 @@ std::uint64_t MinStoredSize();
 namespace detail {
 
 template <class T>
+std::uint64_t MinSizeOf() {
+    if constexpr (std::is_same_v<T, std::int32_t> || std::is_same_v<T, float>)
+        return 4;
+    else if constexpr (std::is_same_v<T, std::uint8_t> || std::is_same_v<T, std::string>)
+        return 1;
+    else if constexpr (std::is_same_v<T, double>)
+        return 8;
+    else if constexpr (IsVector<T>::value || std::is_same_v<T, SampleArray>)
+        return 4;
+    else
+        return MinStoredSize<T>();
+}
+
+}  // namespace detail
+
+// One stored value of any kind a field list holds. A loader that must name the part of the file
+// that failed, or that reads some parts only from some versions, goes part by part with these.
+template <class T>
 void StoreValue(ArchiveWriter& ar, const T& v) {
     if constexpr (std::is_same_v<T, std::int32_t>)
         ar.WriteI32(v);
@@ -36,6 +56,8 @@ void StoreValue(ArchiveWriter& ar, const T& v) {
         ar.WriteF64(v);
     else if constexpr (std::is_same_v<T, std::string>)
         ar.WriteString(v);
+    else if constexpr (std::is_same_v<T, SampleArray>)
+        v.Store(ar);
     else if constexpr (IsVector<T>::value) {
         ar.WriteU32(static_cast<std::uint32_t>(v.size()));
         for (const auto& item : v)
@@ -44,6 +66,7 @@ void StoreValue(ArchiveWriter& ar, const T& v) {
         StoreFields(ar, v);
 }
 
+// After a failure the reader has failed for good; the value may be partly read.
 template <class T>
 void LoadValue(ArchiveReader& ar, T& v) {
     if constexpr (std::is_same_v<T, std::int32_t>)
@@ -56,10 +79,12 @@ void LoadValue(ArchiveReader& ar, T& v) {
         v = ar.ReadF64();
     else if constexpr (std::is_same_v<T, std::string>)
         v = ar.ReadString();
+    else if constexpr (std::is_same_v<T, SampleArray>)
+        v.Load(ar);
     else if constexpr (IsVector<T>::value) {
         using Item = typename T::value_type;
         const std::uint32_t count = ar.ReadU32();
-        if (!ar.CheckCount(count, MinStoredSize<Item>())) {
+        if (!ar.CheckCount(count, detail::MinSizeOf<Item>())) {
             v.clear();
             return;
         }
@@ -70,30 +95,14 @@ void LoadValue(ArchiveReader& ar, T& v) {
         LoadFields(ar, v);
 }
 
-template <class T>
-std::uint64_t MinSizeOf() {
-    if constexpr (std::is_same_v<T, std::int32_t> || std::is_same_v<T, float>)
-        return 4;
-    else if constexpr (std::is_same_v<T, std::uint8_t> || std::is_same_v<T, std::string>)
-        return 1;
-    else if constexpr (std::is_same_v<T, double>)
-        return 8;
-    else if constexpr (IsVector<T>::value)
-        return 4;
-    else
-        return MinStoredSize<T>();
-}
-
-}  // namespace detail
-
 template <FieldRecord Record>
 void StoreFields(ArchiveWriter& ar, const Record& record) {
-    Record::VisitFields(record, [&](Field, const auto& v) { detail::StoreValue(ar, v); });
+    Record::VisitFields(record, [&](Field, const auto& v) { StoreValue(ar, v); });
 }
 
 template <FieldRecord Record>
 void LoadFields(ArchiveReader& ar, Record& record) {
-    Record::VisitFields(record, [&](Field, auto& v) { detail::LoadValue(ar, v); });
+    Record::VisitFields(record, [&](Field, auto& v) { LoadValue(ar, v); });
 }
 
 template <FieldRecord Record>

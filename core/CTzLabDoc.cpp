@@ -3,7 +3,7 @@
 #include <ctime>
 
 #include "core/Archive.h"
-#include "core/ArchiveLists.h"
+#include "core/ArchiveFields.h"
 #include "core/CoreTexts.h"
 #include "core/Numeric.h"
 
@@ -11,80 +11,53 @@ namespace lx {
 
 CTzLabDoc::CTzLabDoc() : m_CreatedAt(static_cast<std::int32_t>(std::time(nullptr))) {}
 
-void CTzLabDoc::Serialize(ArchiveWriter& ar) {
-    m_Version = kFileVersion;
+void CTzLabDoc::Serialize(ArchiveWriter& ar) const {
     ar.WriteF32(kFileVersion);
-    ar.WriteString(m_Operator);
-    ar.WriteString(m_SampleName);
-    ar.WriteString(m_Laboratory);
-    ar.WriteString(m_Notes);
-    ar.WriteI32(m_CreatedAt);
-    ar.WriteString(m_InjectVolume);
-    m_Samples.Store(ar);
-    m_ChannelSetup.Store(ar);
-    ar.WriteI32(m_DisplayTop);
-    ar.WriteI32(m_DisplayBottom);
-    m_Params.Store(ar);
-    StoreList(ar, m_TimeProgram);
-    StoreList(ar, m_Peaks);
-    m_PrintSettings.Store(ar);
-    ar.WriteI32(m_UseManualEvents);
-    StoreList(ar, m_ManualEvents);
-    ar.WriteF64(m_ColumnLength);
-    ar.WriteF64(m_IsConc2);
-    ar.WriteF64(m_IsConc3);
+    VisitSections(*this, [&](Field, const auto& v) { StoreValue(ar, v); });
 }
 
+// Part by part rather than in one walk: each part has its own name in the damage message, and
+// the tail depends on the version.
 std::string_view CTzLabDoc::Serialize(ArchiveReader& ar) {
-    m_Version = ar.ReadF32();
-    if (ar.Failed())
+    // A part read whole; its name when the bytes ran out or made no sense in it.
+    auto failed = [&ar](auto& part) {
+        LoadValue(ar, part);
+        return ar.Failed();
+    };
+    if (failed(m_Version))
         return texts::kPartVersion;
-    m_Operator = ar.ReadString();
-    m_SampleName = ar.ReadString();
-    m_Laboratory = ar.ReadString();
-    m_Notes = ar.ReadString();
-    m_CreatedAt = ar.ReadI32();
-    m_InjectVolume = ar.ReadString();
+    VisitSampleInfo(*this, [&](Field, auto& v) { LoadValue(ar, v); });
     if (ar.Failed())
         return texts::kPartSampleInfo;
-    if (!m_Samples.Load(ar))
+    if (failed(m_Samples))
         return texts::kPartSamples;
-    m_ChannelSetup.Load(ar);
-    if (ar.Failed())
+    if (failed(m_ChannelSetup))
         return texts::kPartChannelSetup;
-    m_DisplayTop = ar.ReadI32();
-    m_DisplayBottom = ar.ReadI32();
-    if (ar.Failed())
+    if (failed(m_DisplayTop) || failed(m_DisplayBottom))
         return texts::kPartDisplayRange;
-    m_Params.Load(ar);
-    if (ar.Failed())
+    if (failed(m_Params))
         return texts::kPartParams;
-    if (!LoadList(ar, m_TimeProgram, TimeProgramEntry::kStoredSize))
+    if (failed(m_TimeProgram))
         return texts::kPartTimeProgram;
-    if (!LoadList(ar, m_Peaks, MinStoredSize<PeakRecord>()))
+    if (failed(m_Peaks))
         return texts::kPartPeaks;
-    m_PrintSettings.Load(ar);
-    if (ar.Failed())
+    if (failed(m_PrintSettings))
         return texts::kPartPrintSettings;
     // The version comparisons are those of the files in the field: 1.9 in single precision for
     // the events, but the stored 1.9f is not "above 1.9" in double precision for the column
     // length, so a 1.9 file has events and no column length.
     if (m_Version >= 1.9f) {
-        m_UseManualEvents = ar.ReadI32();
-        if (!LoadList(ar, m_ManualEvents, MinStoredSize<ManualEvent>()))
+        if (failed(m_UseManualEvents) || failed(m_ManualEvents))
             return texts::kPartManualEvents;
     }
     if (m_Version < 1.2f)
         m_PrintSettings.lineSpacing = 0.5f;
     if (static_cast<double>(m_Version) > 1.9) {
-        m_ColumnLength = ar.ReadF64();
-        if (ar.Failed())
+        if (failed(m_ColumnLength))
             return texts::kPartColumnLength;
     }
     if (static_cast<double>(m_Version) > 2.0) {
-        m_IsConc2 = ar.ReadF64();
-        m_IsConc3 = ar.ReadF64();
-        if (ar.Failed())
+        if (failed(m_IsConc2) || failed(m_IsConc3))
             return texts::kPartIsConc;
     }
     m_Samples.m_Loaded = 1;
@@ -139,6 +112,14 @@ void CTzLabDoc::CopyMethodFrom(const CTzLabDoc& other) {
     m_TimeProgram = other.m_TimeProgram;
     m_ManualEvents = other.m_ManualEvents;
     m_UseManualEvents = other.m_UseManualEvents;
+}
+
+bool CTzLabDoc::operator==(const CTzLabDoc& other) const {
+    bool same = true;
+    VisitFieldPairs(*this, other, [&](Field, const auto& mine, const auto& theirs) {
+        same = same && mine == theirs;
+    });
+    return same;
 }
 
 }  // namespace lx

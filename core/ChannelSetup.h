@@ -4,10 +4,9 @@
 #include <cstdint>
 #include <string>
 
-namespace lx {
+#include "core/Fields.h"
 
-class ArchiveReader;
-class ArchiveWriter;
+namespace lx {
 
 struct ChannelSetup {
     std::int32_t unnamedA = 0;  // carried unchanged
@@ -22,8 +21,8 @@ struct ChannelSetup {
     std::int32_t timeMin = 0;
     std::int32_t fixX = 0;
     std::int32_t fixY = 0;
-    std::int32_t rate = 20;  // samples per second
-    std::int32_t unnamedB = 0;
+    std::int32_t rate = 20;       // samples per second
+    std::int32_t unnamedB = 0;    // carried unchanged
     std::int32_t fileNumber = 0;  // last file number used
     std::int32_t numberOn = 1;
     std::string prefix = "图谱";
@@ -37,12 +36,45 @@ struct ChannelSetup {
     std::int32_t invert = 0;
     std::int32_t baselineOn = 0;
     std::string baselineFile;
-    std::string folder;  // relative to the application directory
-    std::int32_t unnamedC = 1;
+    std::string folder;         // relative to the application directory
+    std::int32_t unnamedC = 1;  // carried unchanged
     std::int32_t unnamedD = 68;
 
-    void Store(ArchiveWriter& ar) const;
-    void Load(ArchiveReader& ar);
+    // The file's order, which is not the order above: the run's numbers first, the naming last.
+    template <class Self, class Visit>
+    static void VisitFields(Self& c, Visit&& visit) {
+        constexpr auto kPlaceholder = FieldRole::Placeholder;
+        visit(Field{"stopTime"}, c.stopTime);
+        visit(Field{"lockTime"}, c.lockTime);
+        visit(Field{"unnamedA", kPlaceholder}, c.unnamedA);
+        visit(Field{"runKind"}, c.runKind);
+        visit(Field{"zeroAtStart"}, c.zeroAtStart);
+        visit(Field{"zeroOffset"}, c.zeroOffset);
+        visit(Field{"levelMax"}, c.levelMax);
+        visit(Field{"levelMin"}, c.levelMin);
+        visit(Field{"timeMax"}, c.timeMax);
+        visit(Field{"timeMin"}, c.timeMin);
+        visit(Field{"fixX"}, c.fixX);
+        visit(Field{"fixY"}, c.fixY);
+        visit(Field{"rate"}, c.rate);
+        visit(Field{"unnamedB", kPlaceholder}, c.unnamedB);
+        visit(Field{"autoSave"}, c.autoSave);
+        visit(Field{"autoPrint"}, c.autoPrint);
+        visit(Field{"showAtEnd"}, c.showAtEnd);
+        visit(Field{"invert"}, c.invert);
+        visit(Field{"baselineOn"}, c.baselineOn);
+        visit(Field{"baselineFile"}, c.baselineFile);
+        visit(Field{"folder"}, c.folder);
+        visit(Field{"fileNumber"}, c.fileNumber);
+        visit(Field{"numberOn"}, c.numberOn);
+        visit(Field{"prefix"}, c.prefix);
+        visit(Field{"yearOn"}, c.yearOn);
+        visit(Field{"monthOn"}, c.monthOn);
+        visit(Field{"dayOn"}, c.dayOn);
+        visit(Field{"timeOn"}, c.timeOn);
+        visit(Field{"unnamedC", kPlaceholder}, c.unnamedC);
+        visit(Field{"unnamedD", kPlaceholder}, c.unnamedD);
+    }
     bool operator==(const ChannelSetup&) const = default;
 };
 

@@ -14,7 +14,9 @@
 // archive know. A member that the file does not hold (a path, a working value) is not listed.
 
 #include <concepts>
+#include <cstddef>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace lx {
@@ -30,11 +32,26 @@ struct Field {
 };
 
 template <class T>
-concept FieldRecord = requires(T& t) { T::VisitFields(t, [](Field, auto&) {}); };
+concept FieldRecord = requires(T& t) {
+    T::VisitFields(t, [](Field, auto&) {});
+};
 
 template <class T>
 struct IsVector : std::false_type {};
 template <class T>
 struct IsVector<std::vector<T>> : std::true_type {};
+
+// Walks two records of one type side by side: visit(field, a's member, b's member), the two
+// members of the same type, for comparisons that must say which field differs.
+template <FieldRecord Record, class Visit>
+void VisitFieldPairs(const Record& a, const Record& b, Visit&& visit) {
+    std::vector<const void*> members;
+    Record::VisitFields(b, [&](Field, const auto& v) { members.push_back(&v); });
+    std::size_t i = 0;
+    Record::VisitFields(a, [&](Field field, const auto& v) {
+        using T = std::remove_cvref_t<decltype(v)>;
+        visit(field, v, *static_cast<const T*>(members[i++]));
+    });
+}
 
 }  // namespace lx

@@ -6,10 +6,9 @@
 #include <string>
 #include <vector>
 
-namespace lx {
+#include "core/Fields.h"
 
-class ArchiveReader;
-class ArchiveWriter;
+namespace lx {
 
 // A Windows logical font as the files store it.
 struct LogFont {
@@ -33,8 +32,24 @@ struct LogFont {
         f.height = h;
         return f;
     }
-    void Store(ArchiveWriter& ar) const;
-    void Load(ArchiveReader& ar);
+    // Five integers, eight single bytes, then the face name.
+    template <class Self, class Visit>
+    static void VisitFields(Self& f, Visit&& visit) {
+        visit(Field{"height"}, f.height);
+        visit(Field{"width"}, f.width);
+        visit(Field{"escapement"}, f.escapement);
+        visit(Field{"orientation"}, f.orientation);
+        visit(Field{"weight"}, f.weight);
+        visit(Field{"italic"}, f.italic);
+        visit(Field{"underline"}, f.underline);
+        visit(Field{"strikeOut"}, f.strikeOut);
+        visit(Field{"charSet"}, f.charSet);
+        visit(Field{"outPrecision"}, f.outPrecision);
+        visit(Field{"clipPrecision"}, f.clipPrecision);
+        visit(Field{"quality"}, f.quality);
+        visit(Field{"pitchAndFamily"}, f.pitchAndFamily);
+        visit(Field{"faceName"}, f.faceName);
+    }
     bool operator==(const LogFont&) const = default;
 };
 
@@ -43,9 +58,12 @@ struct InstrumentInfoItem {
     std::string content;
     std::int32_t print = 1;  // 1 print, 0 do not print
 
-    static constexpr std::uint64_t kMinStoredSize = 1 + 1 + 4;
-    void Store(ArchiveWriter& ar) const;
-    void Load(ArchiveReader& ar);
+    template <class Self, class Visit>
+    static void VisitFields(Self& i, Visit&& visit) {
+        visit(Field{"name"}, i.name);
+        visit(Field{"content"}, i.content);
+        visit(Field{"print"}, i.print);
+    }
     bool operator==(const InstrumentInfoItem&) const = default;
 };
 
@@ -141,8 +159,99 @@ struct PrintSettings {
     static std::vector<InstrumentInfoItem> DefaultLcInfoList();
     static std::vector<InstrumentInfoItem> DefaultGcInfoList();
 
-    void Store(ArchiveWriter& ar) const;
-    void Load(ArchiveReader& ar);
+    // The file groups the fields unlike the record does: every font, then the colours and
+    // alignments, the switches and texts page by page, and the two instrument lists last.
+    template <class Self, class Visit>
+    static void VisitFields(Self& s, Visit&& visit) {
+        constexpr auto kPlaceholder = FieldRole::Placeholder;
+        visit(Field{"instrumentType"}, s.instrumentType);
+
+        visit(Field{"axisFont"}, s.axisFont);
+        visit(Field{"headerFont"}, s.headerFont);
+        visit(Field{"titleFont"}, s.titleFont);
+        visit(Field{"footerFont"}, s.footerFont);
+        visit(Field{"bodyFont"}, s.bodyFont);
+        visit(Field{"instrumentFont"}, s.instrumentFont);
+        visit(Field{"resultsFont"}, s.resultsFont);
+        visit(Field{"extraFontA", kPlaceholder}, s.extraFontA);
+        visit(Field{"extraFontB", kPlaceholder}, s.extraFontB);
+        visit(Field{"markFont"}, s.markFont);
+
+        visit(Field{"markColour"}, s.markColour);
+        visit(Field{"headerColour"}, s.headerColour);
+        visit(Field{"titleColour"}, s.titleColour);
+        visit(Field{"footerColour"}, s.footerColour);
+        visit(Field{"titleAlign"}, s.titleAlign);
+        visit(Field{"headerAlign"}, s.headerAlign);
+        visit(Field{"footerAlign"}, s.footerAlign);
+        visit(Field{"bodyColour"}, s.bodyColour);
+        visit(Field{"instrumentColour"}, s.instrumentColour);
+        visit(Field{"resultsColour"}, s.resultsColour);
+        visit(Field{"extraColourA", kPlaceholder}, s.extraColourA);
+        visit(Field{"extraColourB", kPlaceholder}, s.extraColourB);
+        visit(Field{"axisColour"}, s.axisColour);
+
+        visit(Field{"headerOn"}, s.headerOn);
+        visit(Field{"headerText"}, s.headerText);
+        visit(Field{"titleOn"}, s.titleOn);
+        visit(Field{"titleText"}, s.titleText);
+        visit(Field{"footerOn"}, s.footerOn);
+        visit(Field{"footerText"}, s.footerText);
+
+        visit(Field{"contentOn"}, s.contentOn);
+        visit(Field{"projectOn"}, s.projectOn);
+        visit(Field{"sampleOn"}, s.sampleOn);
+        visit(Field{"injectOn"}, s.injectOn);
+        visit(Field{"fileNameOn"}, s.fileNameOn);
+        visit(Field{"noteOn"}, s.noteOn);
+        visit(Field{"operatorOn"}, s.operatorOn);
+        visit(Field{"customOn"}, s.customOn);
+        visit(Field{"customLabel"}, s.customLabel);
+        visit(Field{"customValue"}, s.customValue);
+
+        visit(Field{"detectParamsOn"}, s.detectParamsOn);
+        visit(Field{"dataSizeOn"}, s.dataSizeOn);
+        visit(Field{"methodOn"}, s.methodOn);
+        visit(Field{"unitOn"}, s.unitOn);
+        visit(Field{"pageNumbersOn"}, s.pageNumbersOn);
+        visit(Field{"dateOn"}, s.dateOn);
+        visit(Field{"englishReport"}, s.englishReport);
+
+        visit(Field{"instrumentOn"}, s.instrumentOn);
+        visit(Field{"chromOn"}, s.chromOn);
+        visit(Field{"axesOn"}, s.axesOn);
+        visit(Field{"frameOn"}, s.frameOn);
+        visit(Field{"lineSpacing"}, s.lineSpacing);
+        visit(Field{"integrationLinesOn"}, s.integrationLinesOn);
+        visit(Field{"extraIntC", kPlaceholder}, s.extraIntC);
+        visit(Field{"portrait"}, s.portrait);
+        visit(Field{"chromWidthCm"}, s.chromWidthCm);
+        visit(Field{"chromHeightCm"}, s.chromHeightCm);
+        visit(Field{"chromAlign"}, s.chromAlign);
+
+        visit(Field{"resultsOn"}, s.resultsOn);
+        visit(Field{"colPeakNo"}, s.colPeakNo);
+        visit(Field{"colAreaHeight"}, s.colAreaHeight);
+        visit(Field{"colName"}, s.colName);
+        visit(Field{"colTime"}, s.colTime);
+        visit(Field{"colArea"}, s.colArea);
+        visit(Field{"colContent"}, s.colContent);
+        visit(Field{"colAreaPercent"}, s.colAreaPercent);
+        visit(Field{"colPeakType"}, s.colPeakType);
+        visit(Field{"colResolution"}, s.colResolution);
+        visit(Field{"colHeight"}, s.colHeight);
+        visit(Field{"colPlates"}, s.colPlates);
+        visit(Field{"colTailing"}, s.colTailing);
+
+        visit(Field{"extraIntA", kPlaceholder}, s.extraIntA);
+        visit(Field{"extraIntB", kPlaceholder}, s.extraIntB);
+        visit(Field{"verticalMarks"}, s.verticalMarks);
+        visit(Field{"printMarks"}, s.printMarks);
+        visit(Field{"simpleFormat"}, s.simpleFormat);
+
+        visit(Field{"lcInfoList"}, s.lcInfoList);
+        visit(Field{"gcInfoList"}, s.gcInfoList);
+    }
     bool operator==(const PrintSettings&) const = default;
 };
 

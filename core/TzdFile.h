@@ -16,8 +16,9 @@ Result<CTzLabDoc> LoadTzdFile(const std::string& path);
 // The same from bytes in memory; `name` stands for the file in the message.
 Result<CTzLabDoc> LoadTzdBytes(std::span<const std::uint8_t> bytes, const std::string& name);
 
-// Saves at version 2.1 (setting doc.m_Version), replacing `path` only once the new file is
-// complete on disk; the record then belongs to `path`.
+// Saves at version 2.1, replacing `path` only once the new file is complete on disk. The stored
+// fields stay as they are (m_Version still names the version it was loaded from); only
+// m_PathName becomes `path`, where the record now lives.
 Status SaveTzdFile(CTzLabDoc& doc, const std::string& path);
 
 }  // namespace lx

@@ -145,13 +145,13 @@ void CPrjDoc::Serialize(ArchiveWriter& ar) {
     StoreTag(ar, kTagComponents);
     StoreList(ar, m_Components);
     StoreTag(ar, kTagChannelSetup);
-    m_ChannelSetup.Store(ar);
+    StoreFields(ar, m_ChannelSetup);
     StoreTag(ar, kTagParams);
-    m_Params.Store(ar);
+    StoreFields(ar, m_Params);
     StoreTag(ar, kTagTimeProgram);
     StoreList(ar, m_TimeProgram);
     StoreTag(ar, kTagPrintSettings);
-    m_PrintSettings.Store(ar);
+    StoreFields(ar, m_PrintSettings);
     ar.WriteI32(m_UseManualEvents);
     StoreList(ar, m_ManualEvents);
     ar.WriteF64(m_ValueD);
@@ -183,14 +183,14 @@ std::string_view CPrjDoc::Serialize(ArchiveReader& ar) {
     if (!LoadList(ar, m_Components, CComponentItem::kMinStoredSize))
         return texts::kPartComponents;
     SkipTag(ar);
-    m_ChannelSetup.Load(ar);
+    LoadFields(ar, m_ChannelSetup);
     SkipTag(ar);
-    m_Params.Load(ar);
+    LoadFields(ar, m_Params);
     SkipTag(ar);
-    if (ar.Failed() || !LoadList(ar, m_TimeProgram, TimeProgramEntry::kStoredSize))
+    if (ar.Failed() || !LoadList(ar, m_TimeProgram, MinStoredSize<TimeProgramEntry>()))
         return texts::kPartMethodTemplate;
     SkipTag(ar);
-    m_PrintSettings.Load(ar);
+    LoadFields(ar, m_PrintSettings);
     if (ar.Failed())
         return texts::kPartMethodTemplate;
     if (m_Version > 15) {

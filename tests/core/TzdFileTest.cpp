@@ -8,6 +8,7 @@
 #include "core/TzdFile.h"
 #include "tests/support/ByteBuilder.h"
 #include "tests/support/HandMadeTzd.h"
+#include "tests/support/SameFields.h"
 #include "tests/support/TempDir.h"
 
 namespace lx {
@@ -23,38 +24,15 @@ CTzLabDoc LoadOk(const std::vector<std::uint8_t>& bytes) {
     return doc.ok() ? std::move(doc.value()) : CTzLabDoc();
 }
 
-std::vector<std::uint8_t> Stored(CTzLabDoc& doc) {
+std::vector<std::uint8_t> Stored(const CTzLabDoc& doc) {
     ArchiveWriter ar;
     doc.Serialize(ar);
     return ar.Bytes();
 }
 
-void ExpectSameRecord(const CTzLabDoc& a, const CTzLabDoc& b) {
-    EXPECT_EQ(a.m_Version, b.m_Version);
-    EXPECT_EQ(a.m_Operator, b.m_Operator);
-    EXPECT_EQ(a.m_SampleName, b.m_SampleName);
-    EXPECT_EQ(a.m_Laboratory, b.m_Laboratory);
-    EXPECT_EQ(a.m_Notes, b.m_Notes);
-    EXPECT_EQ(a.m_CreatedAt, b.m_CreatedAt);
-    EXPECT_EQ(a.m_InjectVolume, b.m_InjectVolume);
-    EXPECT_TRUE(a.m_Samples == b.m_Samples);
-    EXPECT_EQ(a.m_ChannelSetup, b.m_ChannelSetup);
-    EXPECT_EQ(a.m_DisplayTop, b.m_DisplayTop);
-    EXPECT_EQ(a.m_DisplayBottom, b.m_DisplayBottom);
-    EXPECT_EQ(a.m_Params, b.m_Params);
-    EXPECT_EQ(a.m_TimeProgram, b.m_TimeProgram);
-    EXPECT_EQ(a.m_Peaks, b.m_Peaks);
-    EXPECT_EQ(a.m_PrintSettings, b.m_PrintSettings);
-    EXPECT_EQ(a.m_UseManualEvents, b.m_UseManualEvents);
-    EXPECT_EQ(a.m_ManualEvents, b.m_ManualEvents);
-    EXPECT_EQ(a.m_ColumnLength, b.m_ColumnLength);
-    EXPECT_EQ(a.m_IsConc2, b.m_IsConc2);
-    EXPECT_EQ(a.m_IsConc3, b.m_IsConc3);
-}
-
 TEST(TzdFile, LoadsEveryFieldOfAVersion21File) {
     CTzLabDoc doc = LoadOk(HandMadeTzd());
-    ExpectSameRecord(doc, HandMadeRecord());
+    EXPECT_TRUE(test::SameFields(HandMadeRecord(), doc));
     EXPECT_EQ(doc.m_Samples.m_Loaded, 1);
     EXPECT_EQ(doc.m_Peaks[0].m_ComponentName.size(), 127u * 3 + 1);  // 255 GBK bytes
 }
@@ -74,7 +52,27 @@ TEST(TzdFile, StoringWritesVersion21WhateverTheRecordSays) {
     auto bytes = Stored(doc);
     EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + 4),
               (std::vector<std::uint8_t>{0x66, 0x66, 0x06, 0x40}));
-    EXPECT_EQ(doc.m_Version, 2.1f);
+    EXPECT_EQ(doc.m_Version, 1.5f);  // storing leaves the record alone
+    EXPECT_EQ(LoadOk(bytes).m_Version, 2.1f);
+}
+
+TEST(TzdFile, SavingChangesNothingButWhereTheRecordLives) {
+    test::TempDir dir;
+    HandMadeOptions old;
+    old.version = 1.5f;
+    old.withEventSections = old.withColumnLength = old.withIsConc = false;
+    CTzLabDoc doc = LoadOk(HandMadeTzd(old));
+    const CTzLabDoc before = doc;
+    ASSERT_TRUE(SaveTzdFile(doc, dir.Path("saved.Tzd")).ok());
+    EXPECT_TRUE(test::SameFields(before, doc));
+    EXPECT_EQ(doc.m_Version, 1.5f);
+    EXPECT_EQ(doc.m_PathName, dir.Path("saved.Tzd"));
+    auto reloaded = LoadTzdFile(dir.Path("saved.Tzd"));
+    ASSERT_TRUE(reloaded.ok()) << reloaded.error();
+    EXPECT_EQ(reloaded->m_Version, 2.1f);
+    CTzLabDoc upgraded = before;
+    upgraded.m_Version = 2.1f;
+    EXPECT_TRUE(test::SameFields(upgraded, reloaded.value()));
 }
 
 TEST(TzdFile, EmptyRecordStoresCountZeroAndNoSampleBytes) {
@@ -124,7 +122,7 @@ TEST_P(TzdVersion, LoadsTheSectionsOfItsVersionAndSavesAs21) {
         expected.m_IsConc2 = expected.m_IsConc3 = 1.0;
     if (v.version < 1.2f)
         expected.m_PrintSettings.lineSpacing = 0.5f;
-    ExpectSameRecord(doc, expected);
+    EXPECT_TRUE(test::SameFields(expected, doc));
 
     HandMadeOptions saved;
     saved.eventsEmpty = !v.events;
@@ -223,7 +221,7 @@ TEST(TzdFile, LargeRecordRoundTripsThroughAFile) {
     ASSERT_TRUE(SaveTzdFile(doc, path).ok());
     auto back = LoadTzdFile(path);
     ASSERT_TRUE(back.ok()) << back.error();
-    ExpectSameRecord(back.value(), doc);
+    EXPECT_TRUE(test::SameFields(doc, back.value()));
     auto bytes = test::ReadBytes(path);
     EXPECT_EQ(Stored(back.value()), bytes);
 }
