@@ -1,5 +1,7 @@
 #pragma once
-// What every subcommand shares: its exit codes and how it reports.
+// What every subcommand shares: its exit codes, how it reports, and how its help reads.
+
+#include <CLI/CLI.hpp>
 
 #include <string>
 
@@ -9,6 +11,24 @@ enum ExitCode : int { kOk = 0, kFailed = 1, kUsage = 2 };
 
 // The operator's message on stderr; returns kFailed.
 int Fail(const std::string& message);
+
+// A usage error on stderr, with where to read how the command is used; returns kUsage.
+int UsageError(const std::string& message);
+
+// The parser's complaint in the user's words and language, naming the option or word at fault.
+std::string ParseErrorMessage(const CLI::ParseError& error);
+
+// Headings of --help in the user's language; subcommands inherit them.
+void ConfigureHelp(CLI::App& app);
+
+// "-" for an output: standard output instead of a file.
+inline bool IsStandardOutput(const std::string& path) {
+    return path == "-";
+}
+
+// No command replaces a file unless told to: the refusal to write over `path`, or "" when it
+// does not exist or `force` is given.
+std::string RefuseOverwrite(const std::string& path, bool force);
 
 // A file named on the command line, absolute: projects keep their files' full paths.
 std::string AbsolutePath(const std::string& path);

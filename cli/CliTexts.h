@@ -1,7 +1,68 @@
 #pragma once
 // Messages of the command-line tool, in the program's language.
 
+#include "core/Language.h"
+
 namespace lx::cli::texts {
+
+// Files.
+inline constexpr Text kFileExists{
+    "文件 %s 已存在,未覆盖;要覆盖它请加 --force。",
+    "%s already exists and was left alone; add --force to replace it."};
+inline constexpr Text kForceHelp{"覆盖已存在的输出文件", "replace an output file that exists"};
+inline constexpr Text kSaved{"已保存: %s", "Saved: %s"};
+inline constexpr Text kWriteFailed{"写入 %s 失败!", "Writing %s failed!"};
+
+// Checks of what the user typed: option, value (and the allowed range).
+inline constexpr Text kNotANumber{"选项 %s 的值 \"%s\" 不是一个数。",
+                                  "Option %s: \"%s\" is not a number."};
+inline constexpr Text kNotAWholeNumber{"选项 %s 的值 \"%s\" 不是整数。",
+                                       "Option %s: \"%s\" is not a whole number."};
+inline constexpr Text kOutOfRange{"选项 %s 的值 %s 超出范围,允许 %s。",
+                                  "Option %s: %s is out of range; allowed: %s."};
+// The tool and its own options.
+inline constexpr Text kToolDescription{"LX6600 色谱工作站 命令行工具",
+                                       "LX6600 chromatography workstation, command line"};
+inline constexpr Text kVersionHelp{"显示版本并退出", "show the version and exit"};
+inline constexpr Text kHomeHelp{"应用目录(默认: $LX6600_HOME, 否则 ~/LX6600)",
+                                "application directory (default: $LX6600_HOME, else ~/LX6600)"};
+inline constexpr Text kLangHelp{
+    "界面语言: en 英文, zh 中文(默认按 LANG/LC_MESSAGES)",
+    "language: en English, zh Chinese (default: from LANG/LC_MESSAGES)"};
+inline constexpr Text kFolderType{"目录", "DIR"};
+inline constexpr Text kOutOfMemory{"内存不足,操作未完成。请关闭其他程序或处理较小的数据后重试。",
+                                   "Out of memory; the operation was not completed. Close other "
+                                   "programs or work on less data, then try again."};
+inline constexpr Text kInternalError{"内部错误: %s", "Internal error: %s"};
+
+// --help headings.
+inline constexpr Text kHelpUsage{"用法", "Usage"};
+inline constexpr Text kHelpOptions{"选项", "Options"};
+inline constexpr Text kHelpOptionsWord{"选项", "OPTIONS"};
+inline constexpr Text kHelpCommandWord{"命令", "COMMAND"};
+inline constexpr Text kHelpArguments{"参数", "Arguments"};
+inline constexpr Text kHelpRequired{"(必需)", "(required)"};
+inline constexpr Text kHelpExcludes{"不可与之同用:", "Excludes:"};
+inline constexpr Text kHelpNeeds{"需要:", "Needs:"};
+inline constexpr Text kHelpHelp{"显示帮助并退出", "show this help and exit"};
+inline constexpr Text kSeeHelp{"用 --help 查看用法。", "See --help for how to use it."};
+
+// The parser's complaints, reworded: names of options or words.
+inline constexpr Text kRequired{"缺少 %s。", "%s is required."};
+inline constexpr Text kCommandRequired{"请给出一个命令。", "A command is required."};
+inline constexpr Text kExcludes{"%s 与 %s 不能同时使用。", "%s and %s cannot be used together."};
+inline constexpr Text kBadCommandLine{"命令行有误: %s", "Invalid command line: %s"};
+
+// Words of the command line that have no place: the word (and what exists there).
+inline constexpr Text kUnknownCommand{"未知的命令 \"%s\"。可用的命令: %s。",
+                                      "Unknown command \"%s\". Commands: %s."};
+inline constexpr Text kUnknownOption{"未知的选项 %s。", "Unknown option %s."};
+inline constexpr Text kMissingValue{"选项 %s 缺少取值。", "Option %s needs a value."};
+inline constexpr Text kUnexpectedWord{"多余的参数 \"%s\"。", "Unexpected argument \"%s\"."};
+// Appended: the nearest name.
+inline constexpr Text kDidYouMean{" 您是不是要输入 %s?", " Did you mean %s?"};
+// Appended to the help of an option with a default.
+inline constexpr Text kDefaultIs{",默认 %s", ", default %s"};
 
 // Event text, marked index, selected peak.
 inline constexpr const char* kEditRejected =
@@ -18,5 +79,39 @@ inline constexpr const char* kNotAnInternalStandard = "组份ID[%d]不是内标�
 inline constexpr const char* kNoSuchLevel = "第%d点不存在!";
 inline constexpr const char* kNoSuchPeak = "峰[%d]不存在!";
 inline constexpr const char* kNotFingerprint = "项目不是指纹图谱法,不能设置参照内标!";
+
+// process and export.
+inline constexpr Text kProcessHelp{
+    "由图谱生成新图谱(并积分),或平移基线",
+    "Make a chromatogram from others (integrated), or shift one's baseline"};
+inline constexpr Text kFlipHelp{"以第一个采样点为轴翻转", "Mirror about the first sample"};
+inline constexpr Text kSmoothHelp{"滑动平均平滑", "Moving-average smoothing"};
+inline constexpr Text kDerivativeHelp{"一阶导数(µV/s)", "First derivative, µV/s"};
+inline constexpr Text kAddHelp{"相加: IN - IN[0] + OTHER", "Add: IN - IN[0] + OTHER"};
+inline constexpr Text kSubtractHelp{"相减: IN - OTHER + IN[0]", "Subtract: IN - OTHER + IN[0]"};
+inline constexpr Text kShiftHelp{"平移基线(写到 OUT,或加 --in-place 写回 IN)",
+                                 "Shift the baseline (to OUT, or back over IN with --in-place)"};
+inline constexpr Text kInHelp{"图谱文件(.Tzd)", "chromatogram file (.Tzd)"};
+inline constexpr Text kOtherHelp{"图谱 2,按采样点序号配对",
+                                 "chromatogram 2, paired by sample index"};
+inline constexpr Text kOutHelp{
+    "结果写到这里(默认: 在 IN 旁,按命令命名)",
+    "where the result goes (default: beside IN, named after the command)"};
+inline constexpr Text kShiftOutHelp{"结果写到这里", "where the shifted chromatogram goes"};
+inline constexpr Text kInPlaceHelp{"写回输入文件", "write the result back over the input file"};
+inline constexpr Text kWidthHelp{"平滑间隔", "smoothing interval"};
+inline constexpr Text kMvHelp{"从每个采样点减去的值", "subtracted from every sample"};
+inline constexpr Text kAutoZeroHelp{"减去第一个采样点的值(自动零基线)",
+                                    "subtract the first sample (automatic zero baseline)"};
+inline constexpr Text kShiftNeedsAmount{"shift 需要 --mv 或 --auto-zero。",
+                                        "shift needs --mv or --auto-zero."};
+inline constexpr Text kShiftNeedsTarget{"shift 需要 OUT,或用 --in-place 写回 IN。",
+                                        "shift needs OUT, or --in-place to write back over IN."};
+inline constexpr Text kShiftNothing{"平移量为 0,图谱未改变。", "A shift of 0 changes nothing."};
+inline constexpr Text kExportHelp{"把图谱的采样点写成文本",
+                                  "Write a chromatogram's samples as text"};
+inline constexpr Text kTextHelp{"每个采样点一行: 分钟, 数值(- 为标准输出)",
+                                "one line per sample: minutes, value (- for standard output)"};
+inline constexpr Text kSamplesUnit{"采样点", "samples"};
 
 }  // namespace lx::cli::texts

@@ -2,32 +2,97 @@
 
 #include <CLI/CLI.hpp>
 
+#include <exception>
+#include <iostream>
+#include <new>
+#include <string>
+#include <vector>
+
 #include "cli/CliCommon.h"
+#include "cli/CliTexts.h"
+#include "cli/CommandWords.h"
 #include "cli/EditCommands.h"
 #include "cli/FileCommands.h"
 #include "cli/IntegrateCommands.h"
 #include "cli/ProcessCommands.h"
 #include "cli/ProjectCommands.h"
+#include "core/Format.h"
+#include "core/Language.h"
 
-int main(int argc, char** argv) {
-    CLI::App app{"LX6600 chromatography workstation, command line"};
+namespace {
+
+using namespace lx;
+using namespace lx::cli;
+
+// --lang decides before anything is said, so it is read ahead of the parser; an unknown
+// language is a usage error like any other value out of range.
+bool ChooseLanguage(const std::vector<std::string>& args) {
+    SetLanguage(LanguageFromEnvironment());
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string value;
+        if (args[i] == "--lang" && i + 1 < args.size())
+            value = args[i + 1];
+        else if (args[i].rfind("--lang=", 0) == 0)
+            value = args[i].substr(7);
+        else
+            continue;
+        if (value != "en" && value != "zh") {
+            std::cerr << Format(Tr(texts::kOutOfRange), "--lang", value.c_str(), "en, zh") << "\n";
+            return false;
+        }
+        SetLanguage(value == "en" ? Language::English : Language::Chinese);
+    }
+    return true;
+}
+
+int Run(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (!ChooseLanguage(args))
+        return kUsage;
+    CLI::App app{Tr(texts::kToolDescription), "lx6600-cli"};
+    ConfigureHelp(app);
     app.require_subcommand(1);
     // Options of the tool itself may follow the subcommand.
     app.fallthrough();
-    std::string home;
-    app.add_option("--home", home,
-                   "application directory (default: $LX6600_HOME, else ~/LX6600)");
-    int exitCode = lx::cli::kOk;
-    lx::cli::AddFileCommands(app, exitCode);
-    lx::cli::AddIntegrateCommands(app, exitCode, home);
-    lx::cli::AddEditCommands(app, exitCode);
-    lx::cli::AddProjectCommands(app, exitCode, home);
-    lx::cli::AddProcessCommands(app, exitCode);
+    app.set_version_flag("--version", std::string("lx6600-cli ") + LX6600_VERSION,
+                         Tr(texts::kVersionHelp));
+    std::string home, language;
+    app.add_option("--home", home, Tr(texts::kHomeHelp))->type_name(Tr(texts::kFolderType));
+    app.add_option("--lang", language, Tr(texts::kLangHelp))->type_name("en|zh");
+    int exitCode = kOk;
+    AddFileCommands(app, exitCode);
+    AddIntegrateCommands(app, exitCode, home);
+    AddEditCommands(app, exitCode);
+    AddProjectCommands(app, exitCode, home);
+    AddProcessCommands(app, exitCode);
+    if (args.empty()) {
+        std::cerr << app.help();
+        return kUsage;
+    }
+    if (const std::string unplaced = UnplacedWord(app, args); !unplaced.empty())
+        return UsageError(unplaced);
     try {
         app.parse(argc, argv);
+    } catch (const CLI::CallForHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::CallForVersion& e) {
+        return app.exit(e);
     } catch (const CLI::ParseError& e) {
-        int shown = app.exit(e);
-        return shown == 0 ? lx::cli::kOk : lx::cli::kUsage;
+        return UsageError(ParseErrorMessage(e));
     }
     return exitCode;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Nothing the tool meets may end in an uncaught exception or a core dump: what is left
+    // after every command's own checks is said plainly and exits 1.
+    try {
+        return Run(argc, argv);
+    } catch (const std::bad_alloc&) {
+        return Fail(Tr(texts::kOutOfMemory));
+    } catch (const std::exception& e) {
+        return Fail(Format(Tr(texts::kInternalError), e.what()));
+    }
 }

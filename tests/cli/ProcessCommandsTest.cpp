@@ -74,17 +74,57 @@ TEST_F(CliProcess, ShiftInPlaceOrToAnotherFile) {
     EXPECT_EQ(Load(dir.Path("down.Tzd")).m_Samples.At(10), source.m_Samples.At(10) - 500);
     EXPECT_TRUE(Load(run).m_Samples == source.m_Samples);
 
-    ASSERT_EQ(Cli({"process", "shift", run, "--auto-zero"}).exitCode, 0);
+    // OUT exists: left alone unless --force.
+    auto refused = Cli({"process", "shift", run, "--mv", "1", dir.Path("down.Tzd")});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_NE(refused.err.find("--force"), std::string::npos) << refused.err;
+    EXPECT_EQ(Load(dir.Path("down.Tzd")).m_Samples.At(10), source.m_Samples.At(10) - 500);
+    ASSERT_EQ(Cli({"process", "shift", run, "--mv", "1", dir.Path("down.Tzd"), "--force"}).exitCode,
+              0);
+    EXPECT_EQ(Load(dir.Path("down.Tzd")).m_Samples.At(10), source.m_Samples.At(10) - 1000);
+
+    // Without OUT the input is changed only when asked to.
+    EXPECT_EQ(Cli({"process", "shift", run, "--auto-zero"}).exitCode, 2);
+    EXPECT_TRUE(Load(run).m_Samples == source.m_Samples);
+    ASSERT_EQ(Cli({"process", "shift", run, "--auto-zero", "--in-place"}).exitCode, 0);
     const CTzLabDoc zeroed = Load(run);
     EXPECT_EQ(zeroed.m_Samples.At(0), 0);
     EXPECT_EQ(zeroed.m_Samples.At(10), source.m_Samples.At(10) - source.m_Samples.At(0));
     const auto before = std::filesystem::last_write_time(run);
-    ASSERT_EQ(Cli({"process", "shift", run, "--auto-zero"}).exitCode, 0);  // nothing to do
+    auto nothing = Cli({"process", "shift", run, "--auto-zero", "--in-place"});
+    ASSERT_EQ(nothing.exitCode, 0);
+    EXPECT_NE(nothing.err.find("平移量为 0"), std::string::npos);
     EXPECT_EQ(std::filesystem::last_write_time(run), before);
 
-    EXPECT_EQ(Cli({"process", "shift", run}).exitCode, 2);  // --mv or --auto-zero
-    EXPECT_EQ(Cli({"process", "shift", run, "--mv", "1", "--auto-zero"}).exitCode, 2);
-    EXPECT_EQ(Cli({"process", "smooth", run, "--width", "1"}).exitCode, 2);
+    EXPECT_EQ(Cli({"process", "shift", run, "--in-place"}).exitCode, 2);  // --mv or --auto-zero
+    EXPECT_EQ(Cli({"process", "shift", run, "--mv", "1", "--auto-zero", "--in-place"}).exitCode, 2);
+    EXPECT_EQ(Cli({"process", "shift", run, "--mv", "1", "o.Tzd", "--in-place"}).exitCode, 2);
+}
+
+// Every number is checked before anything is read or written: the message names the option,
+// the value and what is allowed.
+TEST_F(CliProcess, NumbersOutOfTheirRangesAreRefused) {
+    struct Case {
+        std::vector<std::string> args;
+        std::string expected;
+    };
+    for (const Case& c :
+         {Case{{"smooth", run, "--width", "1"}, "选项 --width 的值 1 超出范围,允许 [2, 1e+09]。"},
+          Case{{"smooth", run, "--width", "2.5"}, "选项 --width 的值 \"2.5\" 不是整数。"},
+          Case{{"smooth", run, "--width", "abc"}, "选项 --width 的值 \"abc\" 不是一个数。"},
+          Case{{"shift", run, "--mv", "nan", "--in-place"}, "选项 --mv 的值 \"nan\" 不是一个数。"},
+          Case{{"shift", run, "--mv", "1e12", "--in-place"},
+               "选项 --mv 的值 1e12 超出范围,允许 [-5000, 5000]。"}}) {
+        std::vector<std::string> args{"process"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        auto refused = Cli(args);
+        EXPECT_EQ(refused.exitCode, 2);
+        EXPECT_EQ(refused.err.substr(0, refused.err.find('\n')), c.expected);
+    }
+    auto english = Cli({"--lang", "en", "process", "smooth", run, "--width", "0"});
+    EXPECT_EQ(english.err.substr(0, english.err.find('\n')),
+              "Option --width: 0 is out of range; allowed: [2, 1e+09].");
+    EXPECT_FALSE(std::filesystem::exists(dir.Path("run平滑.Tzd")));
 }
 
 TEST_F(CliProcess, TextExport) {
@@ -101,8 +141,15 @@ TEST_F(CliProcess, TextExport) {
     auto failed = Cli({"export", shortRun, "--text", dir.Path("none/x.txt")});
     EXPECT_EQ(failed.exitCode, 1);
     EXPECT_NE(failed.err.find("保存文件["), std::string::npos);
-    EXPECT_EQ(Cli({"export", dir.Path("none.Tzd"), "--text", text}).err,
+    EXPECT_EQ(Cli({"export", dir.Path("none.Tzd"), "--text", dir.Path("other.txt")}).err,
               "打开文件[" + dir.Path("none.Tzd") + "]失败!\n");
+
+    // "-" is standard output; a file that exists is replaced only with --force.
+    auto piped = Cli({"export", shortRun, "--text", "-"});
+    ASSERT_EQ(piped.exitCode, 0);
+    EXPECT_EQ(piped.out, content);
+    EXPECT_EQ(Cli({"export", shortRun, "--text", text}).exitCode, 1);
+    EXPECT_EQ(Cli({"export", shortRun, "--text", text, "--force"}).exitCode, 0);
 }
 
 }  // namespace
