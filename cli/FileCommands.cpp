@@ -14,13 +14,17 @@ struct DumpOptions {
     std::string file;
     bool json = false;
     bool samples = false;
+    bool raw = false;
 };
 
 int RunDump(const DumpOptions& o) {
     auto doc = LoadTzdFile(o.file);
     if (!doc.ok())
         return Fail(doc.error());
-    auto tree = ToJson(doc.value(), o.samples);
+    JsonOptions options;
+    options.raw = o.raw;
+    options.samples = o.samples;
+    auto tree = StoredJson(doc.value(), options);
     if (o.json)
         std::cout << tree.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
                   << "\n";
@@ -52,6 +56,9 @@ void AddFileCommands(CLI::App& app, int& exitCode) {
         ->required();
     dumpCmd->add_flag("--json", dump->json, "JSON keyed by the record's field names");
     dumpCmd->add_flag("--samples", dump->samples, "include every sample");
+    dumpCmd->add_flag("--raw", dump->raw,
+                      "include the placeholder fields (stored unchanged, meaning unknown: "
+                      "unnamedA, m_Reserved, m_Extra1, extraFontA, ...)");
     dumpCmd->callback([dump, &exitCode] { exitCode = RunDump(*dump); });
 
     auto files = std::make_shared<std::pair<std::string, std::string>>();

@@ -24,6 +24,7 @@ namespace {
 struct IntegrateOptions {
     std::vector<std::string> files;
     bool json = false;
+    bool raw = false;  // placeholder fields in the JSON
     std::string saveTo;
     bool inPlace = false;
     std::optional<int> halfWidth;
@@ -64,7 +65,7 @@ std::string RefusedEventsNotice(const std::string& file, const IntegrationReport
     std::string rows;
     for (std::size_t i : report.refusedEvents)
         rows += (rows.empty() ? "" : ",") + std::to_string(i + 1);
-    return rows.empty() ? "" : Format(texts::kEventsRefused, file.c_str(), rows.c_str()) + "\n";
+    return rows.empty() ? "" : Format(Tr(texts::kEventsRefused), file.c_str(), rows.c_str()) + "\n";
 }
 
 FileOutcome IntegrateOne(const IntegrateOptions& o, const std::string& file, CPrjDoc* project,
@@ -80,7 +81,7 @@ FileOutcome IntegrateOne(const IntegrateOptions& o, const std::string& file, CPr
     const IntegrationReport report = IntegrateAndQuantify(doc, prompter);
     FileOutcome outcome;
     outcome.notice = RefusedEventsNotice(file, report);
-    outcome.output = PeakTableText(file, doc.m_Peaks, o.json, project != nullptr);
+    outcome.output = PeakTableText(file, doc.m_Peaks, o.json, project != nullptr, o.raw);
     if (o.inPlace || !o.saveTo.empty()) {
         Status saved = SaveTzdFile(doc, o.inPlace ? file : o.saveTo);
         if (!saved.ok())
@@ -179,6 +180,8 @@ void AddIntegrateCommands(CLI::App& app, int& exitCode, const std::string& home)
         "integrate", "Integrate chromatograms with their own parameters and print the peak tables");
     cmd->add_option("FILE", o->files, "chromatogram files")->required();
     cmd->add_flag("--json", o->json, "one JSON object per file: {\"file\", \"m_Peaks\"}");
+    cmd->add_flag("--raw", o->raw,
+                  "with --json: also the placeholder fields (m_Aux, m_Spare, m_Extra1-8)");
     auto* save = cmd->add_option("--save", o->saveTo, "write the integrated chromatogram here");
     cmd->add_flag("--in-place", o->inPlace, "write each integrated chromatogram back")
         ->excludes(save);

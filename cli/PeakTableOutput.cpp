@@ -6,11 +6,11 @@
 namespace lx::cli {
 
 std::string PeakTableText(const std::string& file, const std::vector<PeakRecord>& peaks, bool json,
-                          bool quantified) {
+                          bool quantified, bool raw) {
     if (json) {
         nlohmann::ordered_json list = nlohmann::ordered_json::array();
         for (const PeakRecord& p : peaks)
-            list.push_back(PeakJson(p, true));
+            list.push_back(IntegratedPeakJson(p, raw));
         nlohmann::ordered_json tree{{"file", file}, {"m_Peaks", list}};
         return tree.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
     }

@@ -34,22 +34,39 @@ TEST(CliFiles, NewWritesADefaultRecordThatDumpShowsInFull) {
         EXPECT_TRUE(tree.contains(key)) << key;
     EXPECT_FALSE(tree.contains("m_Samples"));
     EXPECT_EQ(tree["m_Version"], 2.1);
-    EXPECT_EQ(tree["channelSetup"].size(), 30u);
+    // Placeholder fields (stored unchanged, meaning unknown) only with --raw.
+    EXPECT_EQ(tree["channelSetup"].size(), 26u);
     EXPECT_EQ(tree["channelSetup"]["prefix"], "图谱");
-    EXPECT_EQ(tree["channelSetup"]["unnamedD"], 68);
-    EXPECT_EQ(tree["m_Params"].size(), 14u);
+    EXPECT_FALSE(tree["channelSetup"].contains("unnamedD"));
+    EXPECT_EQ(tree["m_Params"].size(), 13u);
+    EXPECT_FALSE(tree["m_Params"].contains("m_Reserved"));
+    EXPECT_FALSE(tree["printSettings"].contains("extraFontA"));
+    EXPECT_FALSE(tree["printSettings"].contains("extraIntC"));
     EXPECT_EQ(tree["printSettings"]["titleFont"]["height"], -16);
     EXPECT_EQ(tree["printSettings"]["titleFont"]["faceName"], "宋体");
     EXPECT_EQ(tree["printSettings"]["lcInfoList"].size(), 10u);
     EXPECT_EQ(tree["printSettings"]["gcInfoList"].size(), 11u);
     EXPECT_EQ(tree["printSettings"]["lineSpacing"], 0.5);
+
+    auto raw = Cli({"dump", path, "--json", "--raw"});
+    ASSERT_EQ(raw.exitCode, 0) << raw.err;
+    json rawTree = json::parse(raw.out);
+    EXPECT_EQ(rawTree["channelSetup"].size(), 30u);
+    EXPECT_EQ(rawTree["channelSetup"]["unnamedD"], 68);
+    EXPECT_EQ(rawTree["m_Params"].size(), 14u);
+    EXPECT_EQ(rawTree["m_Params"]["m_Reserved"], 0);
+    EXPECT_EQ(rawTree["printSettings"]["extraFontA"]["height"], -9);
+    // The rest is the same tree.
+    for (const char* key : {"channelSetup", "m_Params", "printSettings"})
+        for (const auto& [field, value] : tree[key].items())
+            EXPECT_EQ(rawTree[key][field], value) << key << "." << field;
 }
 
 TEST(CliFiles, DumpShowsEveryPeakAndEventFieldAndTheSamplesOnRequest) {
     test::TempDir dir;
     std::string path = dir.Path("hand.Tzd");
     test::WriteBytes(path, test::HandMadeTzd());
-    auto dumped = Cli({"dump", path, "--json", "--samples"});
+    auto dumped = Cli({"dump", path, "--json", "--samples", "--raw"});
     ASSERT_EQ(dumped.exitCode, 0) << dumped.err;
     json tree = json::parse(dumped.out);
     EXPECT_EQ(tree["m_Samples"], json::parse("[100, -5, 2500000]"));
@@ -57,12 +74,23 @@ TEST(CliFiles, DumpShowsEveryPeakAndEventFieldAndTheSamplesOnRequest) {
     ASSERT_EQ(tree["m_Peaks"].size(), 1u);
     EXPECT_EQ(tree["m_Peaks"][0].size(), 34u);  // every stored field
     EXPECT_EQ(tree["m_Peaks"][0]["m_Extra8"], 33);
+    EXPECT_EQ(tree["m_Peaks"][0]["m_Aux"], 2);
+    EXPECT_EQ(tree["m_ManualEvents"][0]["m_Peak"]["m_Spare"], 116);
+    EXPECT_EQ(tree["printSettings"]["extraFontB"]["charSet"], 134);  // a byte, as a number
+    EXPECT_EQ(tree["printSettings"]["chromHeightCm"], 9.25);
     EXPECT_EQ(tree["m_Peaks"][0]["m_ApexTime"], 6.5);
     ASSERT_EQ(tree["m_ManualEvents"].size(), 1u);
     EXPECT_EQ(tree["m_ManualEvents"][0]["m_Type"], 9);
     EXPECT_EQ(tree["m_ManualEvents"][0]["m_Peak"]["m_ComponentName"], "甲苯");
     EXPECT_EQ(tree["m_TimeProgram"][0]["m_Forbid"], 1);
     EXPECT_EQ(tree["m_SampleName"], "苯");
+
+    auto plain = Cli({"dump", path, "--json"});
+    ASSERT_EQ(plain.exitCode, 0) << plain.err;
+    json plainTree = json::parse(plain.out);
+    EXPECT_EQ(plainTree["m_Peaks"][0].size(), 24u);  // without m_Aux, m_Spare, m_Extra1-8
+    EXPECT_FALSE(plainTree["m_ManualEvents"][0]["m_Peak"].contains("m_Extra1"));
+    EXPECT_FALSE(plainTree.contains("m_Samples"));
 
     auto text = Cli({"dump", path});
     ASSERT_EQ(text.exitCode, 0);
