@@ -42,26 +42,24 @@ std::optional<int> RowOf(const CPrjDoc& project, std::int32_t id) {
 
 int RunAdd(const ComponentOptions& o, CPrjDoc& project) {
     if (o.reference) {
-        const int standard = project.FindComponent(*o.reference);
-        if (standard < 0 ||
-            !project.m_Components[static_cast<std::size_t>(standard)].m_IsInternalStandard)
+        const CComponentItem* standard = project.ComponentAt(project.FindComponent(*o.reference));
+        if (!standard || !standard->m_IsInternalStandard)
             return Fail(Format(texts::kNotAnInternalStandard, *o.reference));
     }
     ComponentDraft draft = NewComponentDraft(project);
     draft.item.m_Name = o.name;
     draft.item.m_RetentionTime = o.time;
     draft.item.m_TimeWindow = o.window.value_or(draft.item.m_TimeWindow);
-    AcceptComponentDraft(project, draft);
+    const std::int32_t id = AcceptComponentDraft(project, draft);
     // What the options say wins over the dialog's guess of an internal standard.
-    CComponentItem& added =
-        project.m_Components[static_cast<std::size_t>(project.FindComponent(draft.item.m_Id))];
+    CComponentItem& added = *project.ComponentAt(project.FindComponent(id));
     if (o.internalStandard) {
         added.m_IsInternalStandard = 1;
         added.m_ReferenceIs = -1;
     } else if (o.reference) {
         added.m_ReferenceIs = *o.reference;
     }
-    std::cout << added.m_Id << "\n";
+    std::cout << id << "\n";
     return kOk;
 }
 

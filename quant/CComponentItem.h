@@ -2,7 +2,6 @@
 // One row of a method project's component table: a substance the method knows, where it
 // elutes, its role in internal-standard work and its calibration data.
 
-#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -51,13 +50,11 @@ struct CComponentItem {
     double m_A = 0.0;                // curve y = a x + b
     double m_B = 0.0;
     double m_C = 0.0;
-    double m_R = 0.0;                                  // correlation coefficient
-    std::int32_t m_CurveType = kThroughOrigin;         // not stored: 0 after every load
-    std::vector<CCalPoint> m_Points;                   // level 1 first
-    std::vector<double> m_Values1;                     // carried unchanged
-    std::vector<double> m_Values2;                     // carried unchanged
-    std::array<double, 4> m_Work{0.0, 0.0, 0.0, 1.0};  // not stored, not used
-    std::int32_t m_WorkInt = 0;
+    double m_R = 0.0;                           // correlation coefficient
+    std::int32_t m_CurveType = kThroughOrigin;  // not stored: 0 after every load
+    std::vector<CCalPoint> m_Points;            // level 1 first
+    std::vector<double> m_Values1;              // carried unchanged
+    std::vector<double> m_Values2;              // carried unchanged
 
     // Four ints, two strings, seven doubles and three counts, all at their smallest.
     static constexpr std::uint64_t kMinStoredSize = 16 + 2 + 56 + 12;

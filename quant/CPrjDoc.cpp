@@ -7,15 +7,38 @@
 
 namespace lx {
 
-void CPrjDoc::AddComponent(const CComponentItem& item) {
-    auto at = std::find_if(m_Components.begin(), m_Components.end(), [&](const CComponentItem& c) {
-        return c.m_RetentionTime > item.m_RetentionTime;
-    });
-    m_Components.insert(at, item);
+namespace {
+
+// At its time's place, after every row of equal or smaller retention time; then every
+// component has a point for each level.
+void Insert(CPrjDoc& project, CComponentItem item) {
+    auto at = std::find_if(
+        project.m_Components.begin(), project.m_Components.end(),
+        [&](const CComponentItem& c) { return c.m_RetentionTime > item.m_RetentionTime; });
+    project.m_Components.insert(at, std::move(item));
+    for (CComponentItem& c : project.m_Components)
+        if (static_cast<std::int64_t>(c.m_Points.size()) < project.m_LevelCount)
+            c.m_Points.resize(static_cast<std::size_t>(project.m_LevelCount));
+}
+
+}  // namespace
+
+std::int32_t CPrjDoc::AddComponent(CComponentItem item) {
+    item.m_Id = ++m_LastComponentId;
+    Insert(*this, std::move(item));
+    return m_LastComponentId;
+}
+
+std::int32_t CPrjDoc::ReplaceComponent(int row, CComponentItem item) {
+    const CComponentItem* old = ComponentAt(row);
+    if (!old)
+        return -1;
+    const std::int32_t id = old->m_Id;
+    item.m_Id = id;
+    RemoveComponent(row);
     ++m_LastComponentId;
-    for (CComponentItem& c : m_Components)
-        if (static_cast<std::int64_t>(c.m_Points.size()) < m_LevelCount)
-            c.m_Points.resize(static_cast<std::size_t>(m_LevelCount));
+    Insert(*this, std::move(item));
+    return id;
 }
 
 void CPrjDoc::RemoveComponent(int row) {

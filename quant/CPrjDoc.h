@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/CTzLabDoc.h"
@@ -20,7 +21,6 @@ struct CPrjFileRecord {
     std::string m_Text;
     std::int32_t m_Level = 1;         // calibration level of a standard, from 1
     std::int32_t m_Repeat = 1;        // repeat within its level, from 1
-    std::int32_t m_Missing = 0;       // the file was not found (not stored)
     double m_RefRetentionTime = 0.0;  // the file's reference internal-standard peak
     double m_RefWindow = 0.0;
     double m_RefArea = 0.0;
@@ -92,19 +92,39 @@ public:
     std::string m_PathName;  // the file it was opened from or saved to; not stored
     std::string m_AppDir;    // the application directory it was opened under; not stored
 
-    // Inserts a copy after every row of equal or smaller retention time (the caller has put
-    // m_LastComponentId + 1 into its ID), counts the ID as used, and gives every component a
-    // point for each calibration level.
-    void AddComponent(const CComponentItem& item);
+    // Inserts a copy of `item` under a new ID, the last one handed out + 1, after every row of
+    // equal or smaller retention time, and gives every component a point for each calibration
+    // level. Returns the new ID; an ID is never handed out twice, also after a deletion.
+    std::int32_t AddComponent(CComponentItem item);
+    // The edit of row `row` in the "新组份" dialog: the row goes and the edited record comes back
+    // at its time's place under the row's ID. The edit counts an ID as handed out, as the
+    // workstation's does, so later components get the IDs it would give them. Returns the ID; a
+    // row out of range changes nothing and returns -1.
+    std::int32_t ReplaceComponent(int row, CComponentItem item);
     // Rows out of range are ignored.
     void RemoveComponent(int row);
     void RemoveAllComponents();
     // The first row with this ID, or -1.
     int FindComponent(std::int32_t id) const;
+    // The row of the internal standard `c` refers to, or -1: no reference, or one that is gone.
+    int FindReference(const CComponentItem& c) const {
+        return c.m_ReferenceIs >= 0 ? FindComponent(c.m_ReferenceIs) : -1;
+    }
+    // Row `row`, or nullptr outside the table.
+    const CComponentItem* ComponentAt(int row) const {
+        return row >= 0 && static_cast<std::size_t>(row) < m_Components.size()
+                   ? &m_Components[static_cast<std::size_t>(row)]
+                   : nullptr;
+    }
+    CComponentItem* ComponentAt(int row) {
+        return const_cast<CComponentItem*>(std::as_const(*this).ComponentAt(row));
+    }
 
-    // A peak's response by the project's basis.
-    double Response(const PeakRecord& peak) const {
-        return m_Basis == kHeightBasis ? peak.m_Height : peak.m_Area;
+    // The response of a peak or of a calibration repeat by the project's basis: its height on
+    // the height basis, else its area. Through a record that is not const it can be rewritten.
+    template <class Measured>
+    auto& Response(Measured& measured) const {
+        return m_Basis == kHeightBasis ? measured.m_Height : measured.m_Area;
     }
 
     // Stores every field at version 18 (and sets m_Version to it).

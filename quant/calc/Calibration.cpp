@@ -1,6 +1,9 @@
 #include "quant/calc/Calibration.h"
 
+#include <algorithm>
 #include <cmath>
+#include <optional>
+#include <vector>
 
 #include "quant/CPrjDoc.h"
 #include "quant/QuantTexts.h"
@@ -8,10 +11,6 @@
 
 namespace lx {
 namespace {
-
-double RepeatResponse(const CPrjDoc& project, const CalRepeat& r) {
-    return project.m_Basis == kHeightBasis ? r.m_Height : r.m_Area;
-}
 
 void RebuildRepeats(CPrjDoc& project) {
     for (std::int32_t level = 1; level <= project.m_LevelCount; ++level) {
@@ -65,29 +64,57 @@ const char* Validate(const CPrjDoc& project) {
                                : nullptr;
 }
 
-std::vector<CurvePoint> DirectPoints(CPrjDoc& project, CComponentItem& c) {
+// Sets every repeat's response factor to its response / `divisor` and returns the level's mean
+// response.
+double FactorsAndMean(const CPrjDoc& project, CCalPoint& level, double divisor) {
+    double sum = 0.0;
+    for (CalRepeat& r : level.m_Repeats) {
+        const double resp = project.Response(r);
+        r.m_Factor = resp / divisor;
+        sum += resp;
+    }
+    return sum / static_cast<double>(level.m_Repeats.size());
+}
+
+// External standard and calibrated normalization: concentration against mean response.
+std::vector<CurvePoint> ConcentrationPoints(CPrjDoc& project, CComponentItem& c) {
     std::vector<CurvePoint> points;
-    const bool logarithmic = project.m_Method == kIndexMethod;
     for (std::size_t k = 0; k < LevelsOf(project, c); ++k) {
         CCalPoint& level = c.m_Points[k];
         const double C = level.m_Concentration;
-        double sum = 0.0;
-        for (CalRepeat& r : level.m_Repeats) {
-            const double resp = RepeatResponse(project, r);
-            r.m_Factor = logarithmic ? resp / std::log(C) : resp / C;
-            sum += resp;
-        }
-        const double mean = sum / static_cast<double>(level.m_Repeats.size());
-        level.m_MeanResponse = logarithmic ? std::log(mean) : mean;
-        points.push_back(logarithmic ? CurvePoint{std::log(C), std::log(mean)}
-                                     : CurvePoint{C, mean});
+        const double mean = FactorsAndMean(project, level, C);
+        level.m_MeanResponse = mean;
+        points.push_back({C, mean});
     }
     return points;
 }
 
-// Amount and response as ratios to the component's internal standard, level by level.
-std::vector<CurvePoint> RatioPoints(CPrjDoc& project, CComponentItem& c,
-                                    const CComponentItem& standard) {
+// Index method: the power law is a line between the logarithms.
+std::vector<CurvePoint> IndexMethodPoints(CPrjDoc& project, CComponentItem& c) {
+    std::vector<CurvePoint> points;
+    for (std::size_t k = 0; k < LevelsOf(project, c); ++k) {
+        CCalPoint& level = c.m_Points[k];
+        const double lnC = std::log(level.m_Concentration);
+        const double mean = FactorsAndMean(project, level, lnC);
+        level.m_MeanResponse = std::log(mean);
+        points.push_back({lnC, std::log(mean)});
+    }
+    return points;
+}
+
+// Internal standard: amount and response as ratios to the component's internal standard, level
+// by level and repeat by repeat. An internal standard is its own reference (a = 1) and is not
+// fitted; a component whose standard is gone keeps its coefficients.
+std::optional<std::vector<CurvePoint>> InternalStandardPoints(CPrjDoc& project, CComponentItem& c) {
+    if (c.m_IsInternalStandard) {
+        c.m_A = 1.0;
+        c.m_B = c.m_C = 0.0;
+        return std::nullopt;
+    }
+    const int s = project.FindReference(c);
+    if (s < 0)
+        return std::nullopt;
+    const CComponentItem& standard = project.m_Components[static_cast<std::size_t>(s)];
     std::vector<CurvePoint> points;
     for (std::size_t k = 0; k < LevelsOf(project, c) && k < standard.m_Points.size(); ++k) {
         CCalPoint& level = c.m_Points[k];
@@ -95,10 +122,9 @@ std::vector<CurvePoint> RatioPoints(CPrjDoc& project, CComponentItem& c,
         const double x = level.m_Concentration / reference.m_Concentration;
         double sum = 0.0, referenceSum = 0.0;
         for (std::size_t i = 0; i < level.m_Repeats.size(); ++i) {
-            const double resp = RepeatResponse(project, level.m_Repeats[i]);
-            const double referenceResp = i < reference.m_Repeats.size()
-                                             ? RepeatResponse(project, reference.m_Repeats[i])
-                                             : 0.0;
+            const double resp = project.Response(level.m_Repeats[i]);
+            const double referenceResp =
+                i < reference.m_Repeats.size() ? project.Response(reference.m_Repeats[i]) : 0.0;
             level.m_Repeats[i].m_Factor = (resp / referenceResp) / x;
             sum += resp;
             referenceSum += referenceResp;
@@ -110,25 +136,19 @@ std::vector<CurvePoint> RatioPoints(CPrjDoc& project, CComponentItem& c,
     return points;
 }
 
-void FitAll(CPrjDoc& project) {
-    for (std::size_t row = 0; row < project.m_Components.size(); ++row) {
-        CComponentItem& c = project.m_Components[row];
-        std::vector<CurvePoint> points;
-        if (project.m_Method == kInternalStandard) {
-            if (c.m_IsInternalStandard) {
-                c.m_A = 1.0;
-                c.m_B = c.m_C = 0.0;
-                continue;
-            }
-            const int s = c.m_ReferenceIs >= 0 ? project.FindComponent(c.m_ReferenceIs) : -1;
-            if (s < 0)
-                continue;  // no standard to refer to: the coefficients stay
-            const CComponentItem standard = project.m_Components[static_cast<std::size_t>(s)];
-            points = RatioPoints(project, c, standard);
-        } else {
-            points = DirectPoints(project, c);
-        }
-        FitComponent(project, static_cast<int>(row), points);
+// The fit points of one component by the project's method; none for a component that is not
+// fitted, and for normalization and fingerprint projects, which have no curves.
+std::optional<std::vector<CurvePoint>> CalibrationPoints(CPrjDoc& project, CComponentItem& c) {
+    switch (project.m_Method) {
+        case kInternalStandard:
+            return InternalStandardPoints(project, c);
+        case kExternalStandard:
+        case kCalibratedNormalization:
+            return ConcentrationPoints(project, c);
+        case kIndexMethod:
+            return IndexMethodPoints(project, c);
+        default:
+            return std::nullopt;
     }
 }
 
@@ -145,8 +165,9 @@ bool Calibrate(CPrjDoc& project, Prompter& prompter) {
         prompter.Inform(problem, Prompter::Icon::Warning);
         return false;
     }
-    if (project.m_Method >= kInternalStandard && project.m_Method <= kCalibratedNormalization)
-        FitAll(project);
+    for (std::size_t row = 0; row < project.m_Components.size(); ++row)
+        if (auto points = CalibrationPoints(project, project.m_Components[row]))
+            FitComponent(project, static_cast<int>(row), *points);
     project.m_Modified = true;
     return true;
 }

@@ -47,9 +47,10 @@ CurveFit FitLine(const std::vector<CurvePoint>& points) {
 }
 
 void FitComponent(CPrjDoc& project, int row, const std::vector<CurvePoint>& points) {
-    if (row < 0 || static_cast<std::size_t>(row) >= project.m_Components.size() || points.empty())
+    CComponentItem* component = project.ComponentAt(row);
+    if (!component || points.empty())
         return;
-    CComponentItem& c = project.m_Components[static_cast<std::size_t>(row)];
+    CComponentItem& c = *component;
     CurveFit fit;
     if (c.m_CurveType == CComponentItem::kThroughOrigin) {
         fit = FitThroughOrigin(points);
@@ -67,9 +68,10 @@ void FitComponent(CPrjDoc& project, int row, const std::vector<CurvePoint>& poin
 }
 
 double EvaluateCurve(const CPrjDoc& project, int row, double y) {
-    if (row < 0 || static_cast<std::size_t>(row) >= project.m_Components.size())
+    const CComponentItem* component = project.ComponentAt(row);
+    if (!component)
         return 0.0;
-    const CComponentItem& c = project.m_Components[static_cast<std::size_t>(row)];
+    const CComponentItem& c = *component;
     if (project.m_Method == kCalibratedNormalization)
         return c.m_A == 0 ? c.m_B : c.m_A * y + c.m_B;
     if (c.m_A == 0)

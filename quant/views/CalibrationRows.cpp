@@ -9,10 +9,6 @@
 namespace lx {
 namespace {
 
-double RepeatResponse(const CPrjDoc& project, const CalRepeat& r) {
-    return project.m_Basis == kHeightBasis ? r.m_Height : r.m_Area;
-}
-
 std::string StandardFileOf(const CPrjDoc& project, int level, int repeat) {
     for (const CPrjFileRecord& f : project.m_Standards)
         if (f.m_Level == level && f.m_Repeat == repeat)
@@ -22,10 +18,9 @@ std::string StandardFileOf(const CPrjDoc& project, int level, int repeat) {
 
 // The component's reference standard under the internal-standard method, or none.
 const CComponentItem* ReferenceOf(const CPrjDoc& project, const CComponentItem& c) {
-    if (project.m_Method != kInternalStandard || c.m_IsInternalStandard || c.m_ReferenceIs < 0)
+    if (project.m_Method != kInternalStandard || c.m_IsInternalStandard)
         return nullptr;
-    const int s = project.FindComponent(c.m_ReferenceIs);
-    return s >= 0 ? &project.m_Components[static_cast<std::size_t>(s)] : nullptr;
+    return project.ComponentAt(project.FindReference(c));
 }
 
 }  // namespace
@@ -79,7 +74,7 @@ std::vector<std::array<std::string, 3>> CalibrationInfoRows(const CPrjDoc& proje
             rows.push_back({texts::kInfoConcentration, Format("%g", level.m_Concentration), ""});
             double sum = 0.0;
             for (std::size_t i = 0; i < level.m_Repeats.size(); ++i) {
-                const double v = RepeatResponse(project, level.m_Repeats[i]);
+                const double v = project.Response(level.m_Repeats[i]);
                 sum += v;
                 rows.push_back(
                     {Format(repeatLabel, static_cast<int>(i + 1)), Format("%.1f", v),
@@ -95,9 +90,10 @@ std::vector<std::array<std::string, 3>> CalibrationInfoRows(const CPrjDoc& proje
 
 CurvePlotRange StandardCurveRange(const CPrjDoc& project, int row) {
     CurvePlotRange range;
-    if (row < 0 || static_cast<std::size_t>(row) >= project.m_Components.size())
+    const CComponentItem* component = project.ComponentAt(row);
+    if (!component)
         return range;
-    const CComponentItem& c = project.m_Components[static_cast<std::size_t>(row)];
+    const CComponentItem& c = *component;
     const CComponentItem* reference = ReferenceOf(project, c);
     for (std::size_t k = 0; k < c.m_Points.size(); ++k) {
         double x = c.m_Points[k].m_Concentration;
@@ -117,20 +113,21 @@ CurvePlotRange StandardCurveRange(const CPrjDoc& project, int row) {
 
 std::vector<CurvePoint> StandardCurveMarkers(const CPrjDoc& project, int row) {
     std::vector<CurvePoint> markers;
-    if (row < 0 || static_cast<std::size_t>(row) >= project.m_Components.size())
+    const CComponentItem* component = project.ComponentAt(row);
+    if (!component)
         return markers;
-    const CComponentItem& c = project.m_Components[static_cast<std::size_t>(row)];
+    const CComponentItem& c = *component;
     const CComponentItem* reference = ReferenceOf(project, c);
     if (project.m_Method == kInternalStandard && !reference)
         return markers;
     for (std::size_t k = 0; k < c.m_Points.size(); ++k) {
         const CCalPoint& level = c.m_Points[k];
         for (std::size_t i = 0; i < level.m_Repeats.size(); ++i) {
-            CurvePoint m{level.m_Concentration, RepeatResponse(project, level.m_Repeats[i])};
+            CurvePoint m{level.m_Concentration, project.Response(level.m_Repeats[i])};
             if (reference && k < reference->m_Points.size()) {
                 const CCalPoint& r = reference->m_Points[k];
                 m.x /= r.m_Concentration;
-                m.y /= i < r.m_Repeats.size() ? RepeatResponse(project, r.m_Repeats[i]) : 0.0;
+                m.y /= i < r.m_Repeats.size() ? project.Response(r.m_Repeats[i]) : 0.0;
             }
             markers.push_back(m);
         }
@@ -139,12 +136,12 @@ std::vector<CurvePoint> StandardCurveMarkers(const CPrjDoc& project, int row) {
 }
 
 std::array<std::string, 4> StandardCurveReport(const CPrjDoc& project, int row) {
-    if (row < 0 || static_cast<std::size_t>(row) >= project.m_Components.size())
+    const CComponentItem* c = project.ComponentAt(row);
+    if (!c)
         return {texts::kCurveReportHeading, "", "", ""};
-    const CComponentItem& c = project.m_Components[static_cast<std::size_t>(row)];
-    return {texts::kCurveReportHeading, texts::kCurveReportComponent + c.m_Name,
-            Format(texts::kCurveReportEquation, c.m_A, c.m_B),
-            Format(texts::kCurveReportCorrelation, c.m_R)};
+    return {texts::kCurveReportHeading, texts::kCurveReportComponent + c->m_Name,
+            Format(texts::kCurveReportEquation, c->m_A, c->m_B),
+            Format(texts::kCurveReportCorrelation, c->m_R)};
 }
 
 std::string StandardCurveYLabel(const CPrjDoc& project) {

@@ -1,6 +1,7 @@
 #include "quant/views/ComponentTableRows.h"
 
 #include <cmath>
+#include <utility>
 
 #include "core/Format.h"
 #include "quant/QuantTexts.h"
@@ -8,12 +9,6 @@
 
 namespace lx {
 namespace {
-
-const CComponentItem* RowAt(const CPrjDoc& project, int row) {
-    return row >= 0 && static_cast<std::size_t>(row) < project.m_Components.size()
-               ? &project.m_Components[static_cast<std::size_t>(row)]
-               : nullptr;
-}
 
 // An indeterminate coefficient (0/0 of a level without standards) shows as "####".
 std::string Coefficient(double v) {
@@ -27,7 +22,6 @@ double CutToThreeDecimals(double minutes) {
 
 CComponentItem DefaultComponent(const CPrjDoc& project) {
     CComponentItem c;
-    c.m_Id = project.m_LastComponentId + 1;
     c.m_Name = Format(texts::kNewComponentName, static_cast<int>(project.m_Components.size() + 1));
     return c;
 }
@@ -39,9 +33,8 @@ bool Covers(const CComponentItem& c, double T, double halfWidth) {
 // Rows whose reference is not (or no longer) an internal standard lose it.
 void DropStaleReferences(CPrjDoc& project) {
     for (CComponentItem& c : project.m_Components) {
-        const int s = c.m_ReferenceIs >= 0 ? project.FindComponent(c.m_ReferenceIs) : -1;
-        if (c.m_ReferenceIs >= 0 &&
-            (s < 0 || !project.m_Components[static_cast<std::size_t>(s)].m_IsInternalStandard)) {
+        const CComponentItem* s = project.ComponentAt(project.FindReference(c));
+        if (c.m_ReferenceIs >= 0 && (!s || !s->m_IsInternalStandard)) {
             c.m_IsInternalStandard = 0;
             c.m_ReferenceIs = -1;
         }
@@ -79,7 +72,7 @@ std::vector<ComponentColumn> ComponentColumns(const CPrjDoc& project) {
 }
 
 std::string ComponentCellText(const CPrjDoc& project, int row, const ComponentColumn& column) {
-    const CComponentItem* c = RowAt(project, row);
+    const CComponentItem* c = project.ComponentAt(row);
     if (!c)
         return "";
     switch (column.kind) {
@@ -88,8 +81,7 @@ std::string ComponentCellText(const CPrjDoc& project, int row, const ComponentCo
         case ComponentColumn::InternalStandard: {
             if (c->m_IsInternalStandard)
                 return texts::kIsInternalStandard;
-            const CComponentItem* s = RowAt(
-                project, c->m_ReferenceIs >= 0 ? project.FindComponent(c->m_ReferenceIs) : -1);
+            const CComponentItem* s = project.ComponentAt(project.FindReference(*c));
             return s ? std::string(texts::kRefersTo) + s->m_Name : texts::kNoReferenceCell;
         }
         case ComponentColumn::Name:
@@ -122,9 +114,10 @@ Rgb ComponentRowColour(int row) {
 }
 
 void SetLevelConcentration(CPrjDoc& project, int row, int level, double concentration) {
-    if (!RowAt(project, row))
+    CComponentItem* c = project.ComponentAt(row);
+    if (!c)
         return;
-    auto& points = project.m_Components[static_cast<std::size_t>(row)].m_Points;
+    auto& points = c->m_Points;
     if (level >= 1 && static_cast<std::size_t>(level) <= points.size()) {
         points[static_cast<std::size_t>(level - 1)].m_Concentration = concentration;
         project.m_Modified = true;
@@ -132,9 +125,10 @@ void SetLevelConcentration(CPrjDoc& project, int row, int level, double concentr
 }
 
 void ToggleCurveType(CPrjDoc& project, int row, Prompter& prompter) {
-    if (!RowAt(project, row))
+    CComponentItem* c = project.ComponentAt(row);
+    if (!c)
         return;
-    auto& type = project.m_Components[static_cast<std::size_t>(row)].m_CurveType;
+    auto& type = c->m_CurveType;
     type = type == CComponentItem::kThroughOrigin ? CComponentItem::kGeneralLine
                                                   : CComponentItem::kThroughOrigin;
     Calibrate(project, prompter);
@@ -149,13 +143,13 @@ std::vector<std::string> InternalStandardChoices(const CPrjDoc& project, int row
 }
 
 int InitialInternalStandardChoice(const CPrjDoc& project, int row) {
-    const CComponentItem* c = RowAt(project, row);
+    const CComponentItem* c = project.ComponentAt(row);
     if (!c)
         return 0;
     if (c->m_IsInternalStandard)
         return 1;
     const auto others = OtherInternalStandards(project, row);
-    const int s = c->m_ReferenceIs >= 0 ? project.FindComponent(c->m_ReferenceIs) : -1;
+    const int s = project.FindReference(*c);
     for (std::size_t i = 0; i < others.size(); ++i)
         if (others[i] == s)
             return static_cast<int>(i) + 2;
@@ -163,7 +157,7 @@ int InitialInternalStandardChoice(const CPrjDoc& project, int row) {
 }
 
 void ApplyInternalStandardChoice(CPrjDoc& project, int row, int choice) {
-    if (!RowAt(project, row) || choice < 0)
+    if (!project.ComponentAt(row) || choice < 0)
         return;
     const auto others = OtherInternalStandards(project, row);
     auto& rows = project.m_Components;
@@ -221,11 +215,9 @@ ComponentDraft ComponentDraftForPeak(const CPrjDoc& project, const CTzLabDoc& do
     return draft;
 }
 
-void AcceptComponentDraft(CPrjDoc& project, const ComponentDraft& draft) {
+std::int32_t AcceptComponentDraft(CPrjDoc& project, const ComponentDraft& draft) {
     CComponentItem item = draft.item;
-    if (draft.replacesRow >= 0) {
-        project.RemoveComponent(draft.replacesRow);
-    } else if (project.m_Method == kInternalStandard) {
+    if (draft.replacesRow < 0 && project.m_Method == kInternalStandard) {
         int standards = 0;
         std::int32_t standardId = -1;
         for (const CComponentItem& c : project.m_Components)
@@ -238,8 +230,12 @@ void AcceptComponentDraft(CPrjDoc& project, const ComponentDraft& draft) {
             item.m_ReferenceIs = standardId;
         }
     }
-    project.AddComponent(item);
-    project.m_Modified = true;
+    const std::int32_t id = draft.replacesRow >= 0
+                                ? project.ReplaceComponent(draft.replacesRow, std::move(item))
+                                : project.AddComponent(std::move(item));
+    if (id >= 0)
+        project.m_Modified = true;
+    return id;
 }
 
 bool DeleteComponentOfPeak(CPrjDoc& project, const CTzLabDoc& doc, int selectedPeak,
@@ -270,7 +266,7 @@ int ExportPeaksToComponents(CPrjDoc& project, const CTzLabDoc& doc, Prompter& pr
             continue;
         CComponentItem c = DefaultComponent(project);
         c.m_RetentionTime = CutToThreeDecimals(p.m_ApexTime);
-        project.AddComponent(c);
+        project.AddComponent(std::move(c));
         ++added;
     }
     project.m_Modified = true;

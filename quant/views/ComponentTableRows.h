@@ -49,7 +49,7 @@ int InitialInternalStandardChoice(const CPrjDoc& project, int row);
 void ApplyInternalStandardChoice(CPrjDoc& project, int row, int choice);
 
 // A component as the "新组份" dialog opens on it, and the row an accepted edit replaces (-1
-// for a new component).
+// for a new component, which has no ID until it is accepted).
 struct ComponentDraft {
     CComponentItem item;
     int replacesRow = -1;
@@ -61,9 +61,10 @@ ComponentDraft NewComponentDraft(const CPrjDoc& project);
 // peak, the last row's time + 100).
 ComponentDraft ComponentDraftForPeak(const CPrjDoc& project, const CTzLabDoc& doc,
                                      int selectedPeak);
-// OK in "新组份": a new component refers to the table's only internal standard (internal
-// standard method); an edited row is replaced.
-void AcceptComponentDraft(CPrjDoc& project, const ComponentDraft& draft);
+// OK in "新组份": a new component gets the next ID and refers to the table's only internal
+// standard (internal standard method); an edited row is replaced and keeps its ID. Returns the
+// component's ID (-1 when the row to replace is gone).
+std::int32_t AcceptComponentDraft(CPrjDoc& project, const ComponentDraft& draft);
 
 // "删除组份(&E)" of the view: the component of the selected peak, after the question.
 bool DeleteComponentOfPeak(CPrjDoc& project, const CTzLabDoc& doc, int selectedPeak,

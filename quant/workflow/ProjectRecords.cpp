@@ -204,14 +204,11 @@ std::optional<std::string> OpenRecordFile(CPrjDoc& project, RecordList list, int
                                           Prompter& prompter) {
     if (!ValidIndex(project, list, index))
         return std::nullopt;
-    CPrjFileRecord& record = RecordsOf(project, list)[static_cast<std::size_t>(index)];
+    const CPrjFileRecord& record = RecordsOf(project, list)[static_cast<std::size_t>(index)];
     const std::string path = RecordFilePath(project, record);
     std::error_code ec;
-    if (std::filesystem::is_regular_file(path, ec)) {
-        record.m_Missing = 0;
+    if (std::filesystem::is_regular_file(path, ec))
         return path;
-    }
-    record.m_Missing = 1;
     if (prompter.Confirm(Format(texts::kConfirmRemoveMissing, record.m_FileName.c_str())))
         EraseRecord(project, list, index);
     return std::nullopt;

@@ -22,10 +22,9 @@ CPrjDoc Calibrated(std::int32_t method) {
     project.m_LevelCount = 2;
     for (int id : {1, 2}) {
         CComponentItem c;
-        c.m_Id = id;
         c.m_Name = id == 1 ? "IS" : "X";
         c.m_RetentionTime = id;
-        project.AddComponent(c);
+        EXPECT_EQ(project.AddComponent(c), id);
     }
     project.m_Components[0].m_IsInternalStandard = 1;
     project.m_Components[1].m_ReferenceIs = 1;

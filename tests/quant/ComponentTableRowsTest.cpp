@@ -17,7 +17,6 @@ CPrjDoc Project(std::int32_t method, std::initializer_list<const char*> names) {
     double t = 1.0;
     for (const char* name : names) {
         CComponentItem c;
-        c.m_Id = project.m_LastComponentId + 1;
         c.m_Name = name;
         c.m_RetentionTime = t++;
         project.AddComponent(c);
@@ -148,7 +147,6 @@ TEST(ComponentTableRows, DraftsFromTheDialogAndFromAPeak) {
     project.m_Components[0].m_IsInternalStandard = 1;
     const ComponentDraft fresh = NewComponentDraft(project);
     EXPECT_EQ(fresh.item.m_Name, "组份3");
-    EXPECT_EQ(fresh.item.m_Id, 3);
     EXPECT_EQ(fresh.item.m_RetentionTime, 0.0);
     EXPECT_EQ(fresh.item.m_TimeWindow, 0.01);
 
@@ -162,16 +160,20 @@ TEST(ComponentTableRows, DraftsFromTheDialogAndFromAPeak) {
     EXPECT_DOUBLE_EQ(ComponentDraftForPeak(project, doc, -1).item.m_RetentionTime, 102.0);
     EXPECT_DOUBLE_EQ(ComponentDraftForPeak(CPrjDoc(), doc, -1).item.m_RetentionTime, 100.0);
 
-    // Accepted: the new component refers to the only internal standard.
-    AcceptComponentDraft(project, atPeak);
+    // Accepted: the new component gets the next ID and refers to the only internal standard.
+    EXPECT_EQ(AcceptComponentDraft(project, atPeak), 3);
     ASSERT_EQ(project.m_Components.size(), 3u);
+    EXPECT_EQ(project.m_Components[2].m_Id, 3);
     EXPECT_EQ(project.m_Components[2].m_ReferenceIs, project.m_Components[0].m_Id);
-    // An edited row replaces the old one.
+    EXPECT_TRUE(project.m_Modified);
+    // An edited row replaces the old one under its ID (B's 2); the edit uses up ID 4.
     ComponentDraft edited = covering;
     edited.item.m_Name = "B2";
-    AcceptComponentDraft(project, edited);
+    EXPECT_EQ(AcceptComponentDraft(project, edited), 2);
     ASSERT_EQ(project.m_Components.size(), 3u);
     EXPECT_EQ(project.m_Components[1].m_Name, "B2");
+    EXPECT_EQ(project.m_Components[1].m_ReferenceIs, -1);  // an edit keeps its own reference
+    EXPECT_EQ(AcceptComponentDraft(project, NewComponentDraft(project)), 5);
 }
 
 TEST(ComponentTableRows, DeletingAndExportingFromTheView) {

@@ -7,30 +7,31 @@
 namespace lx {
 namespace {
 
-CComponentItem Component(CPrjDoc& project, const std::string& name, double time,
-                         double window = 0.01) {
+CComponentItem Component(const std::string& name, double time, double window = 0.01) {
     CComponentItem c;
-    c.m_Id = project.m_LastComponentId + 1;
+    c.m_Id = 42;  // the table hands out the IDs, whatever a record brings
     c.m_Name = name;
     c.m_RetentionTime = time;
     c.m_TimeWindow = window;
     return c;
 }
 
-void Add(CPrjDoc& project, const std::string& name, double time, double window = 0.01) {
-    project.AddComponent(Component(project, name, time, window));
+std::int32_t Add(CPrjDoc& project, const std::string& name, double time, double window = 0.01) {
+    return project.AddComponent(Component(name, time, window));
 }
 
 TEST(ComponentTable, OrderedByTimeEqualTimesAfterAndIdsNeverReused) {
     CPrjDoc project;
     project.m_LevelCount = 3;
-    Add(project, "A", 5.0);
-    Add(project, "B", 3.0);
-    Add(project, "C", 5.0);
+    EXPECT_EQ(Add(project, "A", 5.0), 1);
+    EXPECT_EQ(Add(project, "B", 3.0), 2);
+    EXPECT_EQ(Add(project, "C", 5.0), 3);
     ASSERT_EQ(project.m_Components.size(), 3u);
     EXPECT_EQ(project.m_Components[0].m_Name, "B");
     EXPECT_EQ(project.m_Components[1].m_Name, "A");
     EXPECT_EQ(project.m_Components[2].m_Name, "C");
+    EXPECT_EQ(project.m_Components[0].m_Id, 2);
+    EXPECT_EQ(project.m_Components[2].m_Id, 3);
     EXPECT_EQ(project.m_LastComponentId, 3);
     for (const auto& c : project.m_Components)
         EXPECT_EQ(c.m_Points.size(), 3u);
@@ -51,6 +52,32 @@ TEST(ComponentTable, OrderedByTimeEqualTimesAfterAndIdsNeverReused) {
         EXPECT_EQ(c.m_Points.size(), 4u);
     project.RemoveAllComponents();
     EXPECT_TRUE(project.m_Components.empty());
+    EXPECT_EQ(project.m_LastComponentId, 5);
+}
+
+// The dialog's edit of a row: the edited record moves to its new time's place under the row's
+// ID, and the workstation counts an ID as handed out all the same.
+TEST(ComponentTable, AnEditedRowKeepsItsIdAndUsesUpOne) {
+    CPrjDoc project;
+    project.m_LevelCount = 2;
+    Add(project, "A", 1.0);
+    Add(project, "B", 2.0);
+    Add(project, "C", 3.0);
+    CComponentItem edited = project.m_Components[0];
+    edited.m_Name = "A2";
+    edited.m_RetentionTime = 2.5;
+    edited.m_Points.clear();
+    EXPECT_EQ(project.ReplaceComponent(0, edited), 1);
+    ASSERT_EQ(project.m_Components.size(), 3u);
+    EXPECT_EQ(project.m_Components[1].m_Name, "A2");  // after B, before C
+    EXPECT_EQ(project.m_Components[1].m_Id, 1);
+    EXPECT_EQ(project.m_Components[1].m_Points.size(), 2u);
+    EXPECT_EQ(project.m_LastComponentId, 4);
+    EXPECT_EQ(Add(project, "D", 9.0), 5);
+
+    EXPECT_EQ(project.ReplaceComponent(4, edited), -1);  // no such row
+    EXPECT_EQ(project.ReplaceComponent(-1, edited), -1);
+    EXPECT_EQ(project.m_Components.size(), 4u);
     EXPECT_EQ(project.m_LastComponentId, 5);
 }
 

@@ -231,7 +231,7 @@ TEST(OpenRecordFile, AVanishedFileIsOfferedForRemoval) {
     EXPECT_EQ(OpenRecordFile(project, RecordList::kStandards, 1, prompter), std::nullopt);
     EXPECT_EQ(prompter.questions.back(), "文件[" + dir.Path("gone.Tzd") + "]不存在, 是否删除记录!");
     EXPECT_EQ(project.m_Standards.size(), 2u);
-    EXPECT_EQ(project.m_Standards[1].m_Missing, 1);
+    EXPECT_FALSE(project.m_Modified);
 
     prompter.answers = {true};
     EXPECT_EQ(OpenRecordFile(project, RecordList::kStandards, 1, prompter), std::nullopt);

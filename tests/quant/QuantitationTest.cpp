@@ -253,7 +253,6 @@ TEST(Quantify, TheIntegrationIdentifiesAndQuantifiesWithTheProject) {
     CPrjDoc project;
     for (int k : {0, 2}) {
         CComponentItem c;
-        c.m_Id = project.m_LastComponentId + 1;
         c.m_Name = "peak" + std::to_string(k);
         c.m_RetentionTime = doc.m_Peaks[static_cast<std::size_t>(k)].m_ApexTime;
         project.AddComponent(c);
