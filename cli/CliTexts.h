@@ -64,13 +64,16 @@ inline constexpr Text kDidYouMean{" 您是不是要输入 %s?", " Did you mean %
 // Appended to the help of an option with a default.
 inline constexpr Text kDefaultIs{",默认 %s", ", default %s"};
 
-// Event text, marked index, selected peak.
-inline constexpr const char* kEditRejected =
-    "手动积分事件[%s]不能用于此处(x=%d, 峰=%d),图谱未改变!";
-inline constexpr const char* kNoSuchEventRow = "没有第%d个手动积分事件!";
+// Event text, marked index, selected peak (from 1).
+inline constexpr Text kEditRejected{"手动积分事件[%s]不能用于此处(x=%d, 峰=%d),图谱未改变!",
+                                    "The manual integration event [%s] does not fit here (x=%d, "
+                                    "peak=%d); the chromatogram is unchanged!"};
+inline constexpr Text kNoSuchEventRow{"没有第%d个手动积分事件!",
+                                      "There is no manual integration event %d!"};
 // File, event rows from 1 ("2,5").
-inline constexpr const char* kEventsRefused =
-    "图谱[%s]的手动积分事件[%s]已不适用于当前峰表,未执行。";
+inline constexpr Text kEventsRefused{
+    "图谱[%s]的手动积分事件[%s]已不适用于当前峰表,未执行。",
+    "In [%s], the manual integration events [%s] no longer fit the peak table and were skipped."};
 
 // What the project commands refuse.
 inline constexpr const char* kNoSuchRecord = "文件记录 <%s> 不存在!";
@@ -113,5 +116,35 @@ inline constexpr Text kExportHelp{"把图谱的采样点写成文本",
 inline constexpr Text kTextHelp{"每个采样点一行: 分钟, 数值(- 为标准输出)",
                                 "one line per sample: minutes, value (- for standard output)"};
 inline constexpr Text kSamplesUnit{"采样点", "samples"};
+
+// edit and events.
+inline constexpr Text kEditHelp{"像分析视图一样做一个手动积分事件,并记录它",
+                                "Apply a manual integration event as the view does, and record it"};
+inline constexpr Text kEventTypeHelp{
+    "1 起点, 2 顶点, 3 止点, 4 斜切, 5 纵切, 6 后切, 7 前切, 8 强制基线, 9 增加峰, 11 删除峰, 12 "
+    "负峰",
+    "1 start, 2 apex, 3 end, 4 oblique, 5 drop, 6 rear tangent, 7 front tangent, 8 forced "
+    "baseline, 9 add, 11 delete, 12 negative"};
+inline constexpr Text kMarkedIndexHelp{"在图上标记的采样点序号(从 0 起)",
+                                       "sample index marked in the plot (from 0)"};
+inline constexpr Text kSelectedPeakHelp{"所选的峰,从 1 起(同峰表的峰号)",
+                                        "the selected peak, from 1 (its number in the peak table)"};
+inline constexpr Text kSpanEndHelp{"标记区间的终点(增加峰时)",
+                                   "end of the marked span (adding a peak)"};
+inline constexpr Text kSaveEditedHelp{"把修改后的图谱写到这里",
+                                      "write the edited chromatogram here"};
+inline constexpr Text kEditJsonHelp{"峰表为 JSON,同 integrate --json",
+                                    "the peak table as JSON, as integrate --json gives it"};
+inline constexpr Text kEventsHelp{"列出手动积分事件,或删减它们",
+                                  "List the manual integration events, or prune them"};
+inline constexpr Text kDeleteRowHelp{
+    "删除这一行(从 1 起),其后事件的峰号随之调整",
+    "remove this row (from 1), keeping later peak references true"};
+inline constexpr Text kClearEventsHelp{"删除全部事件", "remove every event"};
+inline constexpr Text kSavePrunedHelp{"把删减后的图谱写到这里",
+                                      "write the chromatogram with the pruned list here"};
+// Row number, event text, type, marked index, peak (from 1), minutes.
+inline constexpr Text kEventRow{"%4s  %-12s 类型 %2d  x %7d  峰 %4d  %8.3f 分\n",
+                                "%4s  %-12s type %2d  x %7d  peak %4d  %8.3f min\n"};
 
 }  // namespace lx::cli::texts

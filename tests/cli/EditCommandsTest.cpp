@@ -33,7 +33,8 @@ protected:
 
 TEST_F(CliEdit, AnAcceptedEditIsRecordedAndTheSavedFileReplaysIt) {
     const std::string x = std::to_string(peaks[2].m_Apex + 1);
-    auto edited = Cli({"edit", run, "--type", "2", "--x", x, "--peak", "2", "--json", "--save",
+    // Peak 3 as the table numbers it: index 2.
+    auto edited = Cli({"edit", run, "--type", "2", "--x", x, "--peak", "3", "--json", "--save",
                        dir.Path("e.Tzd")});
     ASSERT_EQ(edited.exitCode, 0) << edited.err;
     const json table = json::parse(edited.out);
@@ -61,23 +62,34 @@ TEST_F(CliEdit, AnAcceptedEditIsRecordedAndTheSavedFileReplaysIt) {
 
 TEST_F(CliEdit, ARejectedEditExitsOneAndWritesNothing) {
     const std::string beyondApex = std::to_string(peaks[2].m_Apex + 5);
-    auto rejected = Cli({"edit", run, "--type", "1", "--x", beyondApex, "--peak", "2", "--save",
+    auto rejected = Cli({"edit", run, "--type", "1", "--x", beyondApex, "--peak", "3", "--save",
                          dir.Path("e.Tzd")});
     EXPECT_EQ(rejected.exitCode, 1);
     EXPECT_NE(rejected.err.find("手动积分事件[调整峰起点]"), std::string::npos) << rejected.err;
     EXPECT_FALSE(std::filesystem::exists(dir.Path("e.Tzd")));
-    EXPECT_EQ(Cli({"edit", run, "--type", "10", "--x", "5", "--peak", "0"}).exitCode, 2);
+    EXPECT_NE(rejected.err.find("峰=3"), std::string::npos) << rejected.err;
+    EXPECT_EQ(Cli({"edit", run, "--type", "10", "--x", "5", "--peak", "1"}).exitCode, 2);
+    EXPECT_EQ(Cli({"edit", run, "--type", "2", "--x", "5", "--peak", "0"}).exitCode, 2);
+    EXPECT_EQ(Cli({"edit", run, "--type", "9", "--x", "5", "--peak", "1"}).exitCode, 2);
     EXPECT_EQ(
-        Cli({"edit", run, "--type", "9", "--x", "5", "--peak", "0", "--span-end", "999999999"})
+        Cli({"edit", run, "--type", "9", "--x", "5", "--peak", "1", "--span-end", "999999999"})
             .exitCode,
         1);
+    // --save does not write over a file unless told.
+    test::WriteBytes(dir.Path("taken.Tzd"), {1, 2, 3});
+    const std::string apex = std::to_string(peaks[2].m_Apex + 1);
+    EXPECT_EQ(Cli({"edit", run, "--type", "2", "--x", apex, "--peak", "3", "--save",
+                   dir.Path("taken.Tzd")})
+                  .exitCode,
+              1);
+    EXPECT_EQ(test::ReadBytes(dir.Path("taken.Tzd")), (std::vector<std::uint8_t>{1, 2, 3}));
 }
 
 // An event made on a peak that a later integration no longer finds is skipped, and said so.
 TEST_F(CliEdit, IntegrationNamesTheEventsItsReplayRefused) {
     const std::string saved = dir.Path("e.Tzd");
     ASSERT_EQ(
-        Cli({"edit", run, "--type", "12", "--x", "0", "--peak", "3", "--save", saved}).exitCode, 0);
+        Cli({"edit", run, "--type", "12", "--x", "0", "--peak", "4", "--save", saved}).exitCode, 0);
     auto plain = Cli({"integrate", saved});
     ASSERT_EQ(plain.exitCode, 0);
     EXPECT_EQ(plain.err, "");
@@ -89,9 +101,9 @@ TEST_F(CliEdit, IntegrationNamesTheEventsItsReplayRefused) {
 TEST_F(CliEdit, EventsArePrunedAndSavedOnlyWhenAsked) {
     const std::string saved = dir.Path("e.Tzd");
     ASSERT_EQ(
-        Cli({"edit", run, "--type", "11", "--x", "0", "--peak", "1", "--save", saved}).exitCode, 0);
+        Cli({"edit", run, "--type", "11", "--x", "0", "--peak", "2", "--save", saved}).exitCode, 0);
     ASSERT_EQ(
-        Cli({"edit", saved, "--type", "12", "--x", "0", "--peak", "3", "--in-place"}).exitCode, 0);
+        Cli({"edit", saved, "--type", "12", "--x", "0", "--peak", "4", "--in-place"}).exitCode, 0);
     auto before = LoadTzdFile(saved);
     ASSERT_TRUE(before.ok());
     ASSERT_EQ(before->m_ManualEvents.size(), 2u);
