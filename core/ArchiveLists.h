@@ -1,5 +1,7 @@
 #pragma once
-// Counted lists of records in an archive: a 32-bit count, then the records.
+// Counted lists of records in an archive: a 32-bit count, then the records. A record with a
+// field list is stored through it; one that still has its own Store and Load (records of the
+// method project that do not list their fields yet) through those.
 
 #include <cstdint>
 #include <vector>

@@ -62,6 +62,7 @@ public:
     static void VisitSections(Self& d, Visit&& visit) {
         VisitSampleInfo(d, visit);
         visit(Field{"m_Samples"}, d.m_Samples);
+        // The two records described on their own go by the names their layouts give them.
         visit(Field{"channelSetup"}, d.m_ChannelSetup);
         visit(Field{"m_DisplayTop"}, d.m_DisplayTop);
         visit(Field{"m_DisplayBottom"}, d.m_DisplayBottom);
