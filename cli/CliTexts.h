@@ -147,4 +147,73 @@ inline constexpr Text kSavePrunedHelp{"把删减后的图谱写到这里",
 inline constexpr Text kEventRow{"%4s  %-12s 类型 %2d  x %7d  峰 %4d  %8.3f 分\n",
                                 "%4s  %-12s type %2d  x %7d  peak %4d  %8.3f min\n"};
 
+// integrate and synth.
+inline constexpr Text kIntegrateHelp{
+    "按图谱自身的参数积分,并打印峰表",
+    "Integrate chromatograms with their own parameters and print the peak tables"};
+inline constexpr Text kIntegrateFilesHelp{"图谱文件(.Tzd)", "chromatogram files (.Tzd)"};
+inline constexpr Text kIntegrateJsonHelp{
+    "JSON Lines: 每个文件一行 {\"schema\", \"file\", \"m_Peaks\"}(键见 --help-json)",
+    "JSON Lines: one line per file, {\"schema\", \"file\", \"m_Peaks\"} (keys: --help-json)"};
+inline constexpr Text kJsonArrayHelp{"同 --json,但输出一个 JSON 数组",
+                                     "as --json, but one JSON array"};
+inline constexpr Text kRawPeaksHelp{
+    "JSON 中也给出占位字段(m_Aux, m_Spare, m_Extra1-8)",
+    "also the placeholder fields in the JSON (m_Aux, m_Spare, m_Extra1-8)"};
+inline constexpr Text kIntegrateSaveHelp{"把积分后的图谱写到这里(只一个输入文件)",
+                                         "write the integrated chromatogram here (one input file)"};
+inline constexpr Text kIntegrateInPlaceHelp{
+    "把每个积分后的图谱写回原文件", "write each integrated chromatogram back over its file"};
+inline constexpr Text kSaveTakesOneFile{"--save 只能用于一个输入文件。",
+                                        "--save takes one input file."};
+inline constexpr Text kHalfWidthHelp{
+    "半峰宽: 检测器的采样束大小(默认: 文件自身的值)",
+    "half width: bunch size of the detector (default: the file's own)"};
+inline constexpr Text kSlopeHelp{
+    "斜率灵敏度,阈值 = 斜率 x 0.1 µV/束(默认: 文件自身的值)",
+    "slope sensitivity, threshold = slope x 0.1 µV per bunch (default: the file's own)"};
+inline constexpr Text kMinAreaHelp{
+    "面积不大于此值的峰被去掉(默认: 文件自身的值)",
+    "peaks of this area or less are dropped (default: the file's own)"};
+inline constexpr Text kMinHeightHelp{
+    "峰高不大于此值的峰被去掉(默认: 文件自身的值)",
+    "peaks of this height or less are dropped (default: the file's own)"};
+inline constexpr Text kTimeDoublingHelp{
+    "此后采样束加倍的时间,0 为不加倍(默认: 文件自身的值)",
+    "time after which the bunch doubles, 0 never (default: the file's own)"};
+inline constexpr Text kHeightRatioHelp{
+    "融合峰高度比超过此值时小峰为肩峰(默认: 文件自身的值)",
+    "height ratio above which a fused peak is a rider (default: the file's own)"};
+inline constexpr Text kLockTimeHelp{
+    "从进样起不积分的时间(默认: 文件自身的值)",
+    "time from injection without integration (default: the file's own)"};
+inline constexpr Text kUseTimeProgramHelp{
+    "1 使用时间程序, 0 不使用(默认: 文件自身的值)",
+    "1 use the time program, 0 do not (default: the file's own)"};
+inline constexpr Text kIntegrateProjectHelp{
+    "用此分析项目定性定量;项目的标样更新其记录、重新校正并保存项目",
+    "identify and quantify with this method project; a standard of it updates its record, "
+    "recalibrates and saves the project"};
+inline constexpr Text kSynthHelp{"写一个合成图谱(已积分),用来试验方法",
+                                 "Write a synthetic chromatogram (integrated) to try methods on"};
+inline constexpr Text kSynthOutHelp{"要写的图谱文件(.Tzd)",
+                                    "the chromatogram file to write (.Tzd)"};
+inline constexpr Text kSeedHelp{"随机种子: 相同的种子给出相同的采样点",
+                                "random seed: the same seed gives the same samples"};
+inline constexpr Text kRunLengthHelp{"运行时间", "run length"};
+inline constexpr Text kRateHelp{"采样频率", "sampling rate"};
+inline constexpr Text kSpacingHelp{"峰与峰之间的平均间隔", "mean spacing of the peaks"};
+inline constexpr Text kNoiseHelp{"基线噪声(标准差)", "baseline noise (standard deviation)"};
+inline constexpr Text kDriftHelp{"基线漂移", "baseline drift"};
+inline constexpr Text kPeakHelp{
+    "给定的高斯峰(分钟:高度 µV[:宽度 秒]),代替随机峰,可重复",
+    "a Gaussian peak (minutes:height in µV[:sigma in s]) instead of random ones; repeatable"};
+inline constexpr Text kScaleHelp{"给定峰的高度乘以此值",
+                                 "multiplies the heights of the given peaks"};
+inline constexpr Text kBadPeak{
+    "选项 --peak 的值 \"%s\" 应为 分钟:高度[:宽度],分钟 ≥ 0,宽度 > 0。",
+    "Option --peak: \"%s\" should be MIN:HEIGHT[:SIGMA], minutes ≥ 0, sigma > 0."};
+inline constexpr Text kMinutesUnit{"分钟", "min"};
+inline constexpr Text kPerSecondUnit{"次/秒", "per s"};
+
 }  // namespace lx::cli::texts

@@ -8,9 +8,12 @@
 #include <optional>
 #include <thread>
 
+#include <unistd.h>
+
 #include "cli/CliCommon.h"
 #include "cli/CliPrompter.h"
 #include "cli/CliTexts.h"
+#include "cli/NumberOptions.h"
 #include "cli/PeakTableOutput.h"
 #include "cli/ProjectFile.h"
 #include "core/Format.h"
@@ -24,9 +27,12 @@ namespace {
 struct IntegrateOptions {
     std::vector<std::string> files;
     bool json = false;
+    bool jsonArray = false;
     bool raw = false;  // placeholder fields in the JSON
     std::string saveTo;
     bool inPlace = false;
+    bool force = false;
+    NumberOptions numbers;
     std::optional<int> halfWidth;
     std::optional<double> slope, minArea, minHeight, timeDoubling, heightRatio, lockTime;
     std::optional<int> useTimeProgram;
@@ -81,23 +87,40 @@ FileOutcome IntegrateOne(const IntegrateOptions& o, const std::string& file, CPr
     const IntegrationReport report = IntegrateAndQuantify(doc, prompter);
     FileOutcome outcome;
     outcome.notice = RefusedEventsNotice(file, report);
-    outcome.output = PeakTableText(file, doc.m_Peaks, o.json, project != nullptr, o.raw);
+    outcome.output =
+        PeakTableText(file, doc.m_Peaks, o.json || o.jsonArray, project != nullptr, o.raw);
     if (o.inPlace || !o.saveTo.empty()) {
-        Status saved = SaveTzdFile(doc, o.inPlace ? file : o.saveTo);
+        const std::string target = o.inPlace ? file : o.saveTo;
+        Status saved = SaveTzdFile(doc, target);
         if (!saved.ok())
             outcome.error = saved.error();
+        else
+            outcome.notice += Format(Tr(texts::kSaved), target.c_str()) + "\n";
     }
     return outcome;
 }
 
-int Report(const std::vector<FileOutcome>& outcomes) {
+// Tables one after another; JSON Lines (one object per file and line), or with --json-array
+// the same objects as one array.
+int Report(const std::vector<FileOutcome>& outcomes, bool jsonArray) {
     int code = kOk;
+    if (jsonArray)
+        std::cout << "[";
+    bool first = true;
     for (const FileOutcome& outcome : outcomes) {
-        std::cout << outcome.output;
+        if (jsonArray && !outcome.output.empty()) {
+            std::cout << (first ? "" : ",\n")
+                      << outcome.output.substr(0, outcome.output.size() - 1);
+            first = false;
+        } else {
+            std::cout << outcome.output;
+        }
         std::cerr << outcome.notice;
         if (!outcome.error.empty())
             code = Fail(outcome.error);
     }
+    if (jsonArray)
+        std::cout << "]\n";
     return code;
 }
 
@@ -109,15 +132,16 @@ int RunWithProject(const IntegrateOptions& o, const std::string& home) {
                            std::vector<FileOutcome> outcomes;
                            for (const std::string& file : o.files)
                                outcomes.push_back(IntegrateOne(o, file, &project, prompter));
-                           return Report(outcomes);
+                           return Report(outcomes, o.jsonArray);
                        });
 }
 
 int RunIntegrate(const IntegrateOptions& o, const std::string& home) {
-    if (!o.saveTo.empty() && (o.inPlace || o.files.size() != 1)) {
-        std::cerr << "--save takes one input file and excludes --in-place\n";
-        return kUsage;
-    }
+    if (!o.saveTo.empty() && o.files.size() != 1)
+        return UsageError(Tr(texts::kSaveTakesOneFile));
+    if (const std::string refused = o.saveTo.empty() ? "" : RefuseOverwrite(o.saveTo, o.force);
+        !refused.empty())
+        return Fail(refused);
     if (!o.project.empty())
         return RunWithProject(o, home);
     // Files are independent: integrate them on every core, print them in the order given.
@@ -136,7 +160,7 @@ int RunIntegrate(const IntegrateOptions& o, const std::string& home) {
         pool.emplace_back(worker);
     worker();
     pool.clear();
-    return Report(outcomes);
+    return Report(outcomes, o.jsonArray);
 }
 
 // "MIN:HEIGHT[:SIGMA]", or nothing when the text is not one.
@@ -151,78 +175,98 @@ std::optional<SyntheticPeak> ReadPeak(const std::string& text) {
     return peak;
 }
 
-CLI::Validator PeakValidator() {
-    return CLI::Validator(
-        [](std::string& text) {
-            return ReadPeak(text) ? std::string() : "expected MIN:HEIGHT[:SIGMA], got " + text;
-        },
-        "MIN:HEIGHT[:SIGMA]");
-}
-
 struct SynthOptions {
     std::string out;
     SyntheticRunOptions run;
+    int seed = 1;
+    std::vector<std::string> peaks;
+    bool force = false;
+    NumberOptions numbers;
 };
 
-int RunSynth(const SynthOptions& o) {
+// Half of the machine's memory at most: a run that cannot be held is refused before
+// anything is allocated for it.
+bool MachineCanHold(double bytes) {
+    const long pages = ::sysconf(_SC_PHYS_PAGES), pageSize = ::sysconf(_SC_PAGE_SIZE);
+    return pages <= 0 || pageSize <= 0 || bytes <= 0.5 * static_cast<double>(pages) * pageSize;
+}
+
+int RunSynth(SynthOptions& o) {
+    for (const std::string& text : o.peaks) {
+        const std::optional<SyntheticPeak> peak = ReadPeak(text);
+        if (!peak)
+            return UsageError(Format(Tr(texts::kBadPeak), text.c_str()));
+        o.run.peaks.push_back(*peak);
+    }
+    o.run.seed = static_cast<std::uint32_t>(o.seed);
+    if (!MachineCanHold(o.run.minutes * 60.0 * o.run.rate * sizeof(std::int32_t)))
+        return Fail(Tr(texts::kOutOfMemory));
+    if (const std::string refused = RefuseOverwrite(o.out, o.force); !refused.empty())
+        return Fail(refused);
     CTzLabDoc doc = MakeSyntheticRun(o.run);
     CliPrompter prompter;
     IntegrateAndQuantify(doc, prompter);
     Status saved = SaveTzdFile(doc, o.out);
-    return saved.ok() ? kOk : Fail(saved.error());
+    if (!saved.ok())
+        return Fail(saved.error());
+    std::cout << o.out << "\n";
+    return kOk;
+}
+
+// The checked numbers first, then the command.
+template <class Options, class Command>
+std::function<void()> Checked(std::shared_ptr<Options> o, int& exitCode, Command command) {
+    return [o, &exitCode, command] {
+        const std::string refused = o->numbers.Store();
+        exitCode = refused.empty() ? command(*o) : UsageError(refused);
+    };
 }
 
 }  // namespace
 
 void AddIntegrateCommands(CLI::App& app, int& exitCode, const std::string& home) {
+    constexpr double kHuge = 1e12;
     auto o = std::make_shared<IntegrateOptions>();
-    auto* cmd = app.add_subcommand(
-        "integrate", "Integrate chromatograms with their own parameters and print the peak tables");
-    cmd->add_option("FILE", o->files, "chromatogram files")->required();
-    cmd->add_flag("--json", o->json, "one JSON object per file: {\"file\", \"m_Peaks\"}");
-    cmd->add_flag("--raw", o->raw,
-                  "with --json: also the placeholder fields (m_Aux, m_Spare, m_Extra1-8)");
-    auto* save = cmd->add_option("--save", o->saveTo, "write the integrated chromatogram here");
-    cmd->add_flag("--in-place", o->inPlace, "write each integrated chromatogram back")
-        ->excludes(save);
-    cmd->add_option("--half-width", o->halfWidth, "bunch size of the detector, samples");
-    cmd->add_option("--slope", o->slope, "slope sensitivity");
-    cmd->add_option("--min-area", o->minArea, "drop peaks at or below this area");
-    cmd->add_option("--min-height", o->minHeight, "drop peaks at or below this height");
-    cmd->add_option("--time-doubling", o->timeDoubling, "minutes after which the bunch doubles");
-    cmd->add_option("--height-ratio", o->heightRatio,
-                    "height ratio above which a fused peak is a rider");
-    cmd->add_option("--lock-time", o->lockTime, "minutes without integration from the start");
-    cmd->add_option("--use-time-program", o->useTimeProgram, "0 or 1")
-        ->check(CLI::IsMember({0, 1}));
-    cmd->add_option("--project", o->project,
-                    "identify and quantify with this method project; a standard of it updates "
-                    "its record, recalibrates and saves the project");
-    cmd->callback([o, &exitCode, &home] { exitCode = RunIntegrate(*o, home); });
+    auto* cmd = app.add_subcommand("integrate", Tr(texts::kIntegrateHelp));
+    cmd->add_option("FILE", o->files, Tr(texts::kIntegrateFilesHelp))->required();
+    auto* json = cmd->add_flag("--json", o->json, Tr(texts::kIntegrateJsonHelp));
+    cmd->add_flag("--json-array", o->jsonArray, Tr(texts::kJsonArrayHelp))->excludes(json);
+    cmd->add_flag("--raw", o->raw, Tr(texts::kRawPeaksHelp));
+    auto* save = cmd->add_option("--save", o->saveTo, Tr(texts::kIntegrateSaveHelp));
+    cmd->add_flag("--in-place", o->inPlace, Tr(texts::kIntegrateInPlaceHelp))->excludes(save);
+    cmd->add_flag("--force", o->force, Tr(texts::kForceHelp));
+    auto& n = o->numbers;
+    n.Add(cmd, "--half-width", o->halfWidth, {1, 100000}, texts::kHalfWidthHelp,
+          Tr(texts::kSamplesUnit));
+    n.Add(cmd, "--slope", o->slope, {0, kHuge}, texts::kSlopeHelp);
+    n.Add(cmd, "--min-area", o->minArea, {0, kHuge}, texts::kMinAreaHelp, "0.1 µV·s");
+    n.Add(cmd, "--min-height", o->minHeight, {0, kHuge}, texts::kMinHeightHelp, "µV");
+    n.Add(cmd, "--time-doubling", o->timeDoubling, {0, 100000}, texts::kTimeDoublingHelp,
+          Tr(texts::kMinutesUnit));
+    n.Add(cmd, "--height-ratio", o->heightRatio, {0, kHuge, true}, texts::kHeightRatioHelp);
+    n.Add(cmd, "--lock-time", o->lockTime, {0, 100000}, texts::kLockTimeHelp,
+          Tr(texts::kMinutesUnit));
+    n.Add(cmd, "--use-time-program", o->useTimeProgram, {0, 1}, texts::kUseTimeProgramHelp);
+    cmd->add_option("--project", o->project, Tr(texts::kIntegrateProjectHelp));
+    cmd->callback(
+        Checked(o, exitCode, [&home](IntegrateOptions& v) { return RunIntegrate(v, home); }));
 
     auto s = std::make_shared<SynthOptions>();
-    auto* synth = app.add_subcommand(
-        "synth", "Write a synthetic chromatogram (integrated) to try methods on");
-    synth->add_option("OUT", s->out)->required();
-    synth->add_option("--seed", s->run.seed, "the same seed gives the same samples");
-    synth->add_option("--minutes", s->run.minutes, "run length")->check(CLI::Range(0.0, 100000.0));
-    synth->add_option("--rate", s->run.rate, "samples per second")->check(CLI::Range(1, 1000));
-    synth->add_option("--spacing", s->run.peakSpacing, "mean samples between peaks")
-        ->check(CLI::Range(50, 100000000));
-    synth->add_option("--noise", s->run.noise, "baseline noise, uV");
-    synth->add_option("--drift", s->run.drift, "baseline drift, uV per minute");
-    synth
-        ->add_option_function<std::vector<std::string>>(
-            "--peak",
-            [s](const std::vector<std::string>& peaks) {
-                for (const std::string& text : peaks)  // checked below, before this runs
-                    s->run.peaks.push_back(*ReadPeak(text));
-            },
-            "MIN:HEIGHT_uV[:SIGMA_s] Gaussian peaks instead of random ones (repeatable)")
-        ->check(PeakValidator());
-    synth->add_option("--scale", s->run.scale, "multiplies the heights of the given peaks")
-        ->check(CLI::Range(0.0, 1e6));
-    synth->callback([s, &exitCode] { exitCode = RunSynth(*s); });
+    auto* synth = app.add_subcommand("synth", Tr(texts::kSynthHelp));
+    synth->add_option("OUT", s->out, Tr(texts::kSynthOutHelp))->required();
+    synth->add_flag("--force", s->force, Tr(texts::kForceHelp));
+    auto& m = s->numbers;
+    m.Add(synth, "--seed", s->seed, {0, 2147483647}, texts::kSeedHelp);
+    m.Add(synth, "--minutes", s->run.minutes, {0, 100000, true}, texts::kRunLengthHelp,
+          Tr(texts::kMinutesUnit));
+    m.Add(synth, "--rate", s->run.rate, {1, 1000}, texts::kRateHelp, Tr(texts::kPerSecondUnit));
+    m.Add(synth, "--spacing", s->run.peakSpacing, {50, 100000000}, texts::kSpacingHelp,
+          Tr(texts::kSamplesUnit));
+    m.Add(synth, "--noise", s->run.noise, {0, 1e6}, texts::kNoiseHelp, "µV");
+    m.Add(synth, "--drift", s->run.drift, {-1e6, 1e6}, texts::kDriftHelp, "µV/min");
+    synth->add_option("--peak", s->peaks, Tr(texts::kPeakHelp))->type_name("MIN:HEIGHT[:SIGMA]");
+    m.Add(synth, "--scale", s->run.scale, {0, 1e6}, texts::kScaleHelp);
+    synth->callback(Checked(s, exitCode, [](SynthOptions& v) { return RunSynth(v); }));
 }
 
 }  // namespace lx::cli
