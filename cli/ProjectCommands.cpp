@@ -62,12 +62,18 @@ void PrintComponentTable(const CPrjDoc& project) {
     std::cout << TextTable(headers, rows);
 }
 
+struct ShowOptions {
+    std::string project;
+    bool json = false;
+    bool raw = false;
+};
+
 // What the project window, the component table and the "校正设置" page show, then every field.
-int RunShow(const std::string& path, bool json, const std::string& home) {
-    return WithProject(path, home, std::nullopt, [&](CPrjDoc& project, CliPrompter&) -> int {
-        if (json) {
-            std::cout << ToJson(project).dump(2, ' ', false,
-                                              nlohmann::ordered_json::error_handler_t::replace)
+int RunShow(const ShowOptions& o, const std::string& home) {
+    return WithProject(o.project, home, std::nullopt, [&](CPrjDoc& project, CliPrompter&) -> int {
+        const auto tree = ToJson(project, o.raw);
+        if (o.json) {
+            std::cout << tree.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
                       << "\n";
             return kOk;
         }
@@ -80,7 +86,7 @@ int RunShow(const std::string& path, bool json, const std::string& home) {
         for (const auto& row : settings.m_Rows)
             rows.push_back(row.m_Cells);
         std::cout << TextTable(settings.m_Headers, rows);
-        std::cout << "\n" << ToText(ToJson(project));
+        std::cout << "\n" << ToText(tree);
         return kOk;
     });
 }
@@ -240,12 +246,14 @@ void AddProjectCommands(CLI::App& app, int& exitCode, const std::string& home) {
     project->require_subcommand(1);
     AddNew(project, exitCode, home);
 
-    auto show = std::make_shared<std::pair<std::string, bool>>();
+    auto show = std::make_shared<ShowOptions>();
     auto* showCmd = project->add_subcommand("show", "Print a method project");
-    showCmd->add_option("PROJECT", show->first)->required();
-    showCmd->add_flag("--json", show->second, "every field, keyed by the project's field names");
-    showCmd->callback(
-        [show, &exitCode, &home] { exitCode = RunShow(show->first, show->second, home); });
+    showCmd->add_option("PROJECT", show->project)->required();
+    showCmd->add_flag("--json", show->json, "every field, keyed by the project's field names");
+    showCmd->add_flag("--raw", show->raw,
+                      "include the placeholder fields (stored unchanged, meaning unknown: "
+                      "m_Text8, m_FieldA, m_Reserved, m_Values1, m_ValueD, ...)");
+    showCmd->callback([show, &exitCode, &home] { exitCode = RunShow(*show, home); });
 
     auto o = std::make_shared<RecordOptions>();
     AddRecordCommand(project, exitCode, home, "add-standard",

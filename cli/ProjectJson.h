@@ -7,6 +7,9 @@
 
 namespace lx {
 
-nlohmann::ordered_json ToJson(const CPrjDoc& project);
+// Every stored field in file order, walking the field lists of the project and its records;
+// the placeholder fields (stored and carried unchanged, meaning unknown: m_Text8, m_FieldA,
+// m_Reserved, m_Values1, m_ValueD, ...) only with `raw`.
+nlohmann::ordered_json ToJson(const CPrjDoc& project, bool raw);
 
 }  // namespace lx

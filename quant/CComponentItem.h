@@ -6,10 +6,9 @@
 #include <string>
 #include <vector>
 
-namespace lx {
+#include "core/Fields.h"
 
-class ArchiveReader;
-class ArchiveWriter;
+namespace lx {
 
 // One measurement of a calibration level: a standard chromatogram's response.
 struct CalRepeat {
@@ -17,9 +16,12 @@ struct CalRepeat {
     double m_Height = 0.0;
     double m_Factor = 0.0;  // response factor, computed by calibration
 
-    static constexpr std::uint64_t kStoredSize = 24;
-    void Store(ArchiveWriter& ar) const;
-    void Load(ArchiveReader& ar);
+    template <class Self, class Visit>
+    static void VisitFields(Self& r, Visit&& visit) {
+        visit(Field{"m_Area"}, r.m_Area);
+        visit(Field{"m_Height"}, r.m_Height);
+        visit(Field{"m_Factor"}, r.m_Factor);
+    }
     bool operator==(const CalRepeat&) const = default;
 };
 
@@ -29,9 +31,12 @@ struct CCalPoint {
     double m_MeanResponse = 0.0;       // computed by calibration
     std::vector<CalRepeat> m_Repeats;  // one per standard chromatogram of the level
 
-    static constexpr std::uint64_t kMinStoredSize = 8 + 8 + 4;
-    void Store(ArchiveWriter& ar) const;
-    void Load(ArchiveReader& ar);
+    template <class Self, class Visit>
+    static void VisitFields(Self& p, Visit&& visit) {
+        visit(Field{"m_Concentration"}, p.m_Concentration);
+        visit(Field{"m_MeanResponse"}, p.m_MeanResponse);
+        visit(Field{"m_Repeats"}, p.m_Repeats);
+    }
     bool operator==(const CCalPoint&) const = default;
 };
 
@@ -51,16 +56,31 @@ struct CComponentItem {
     double m_B = 0.0;
     double m_C = 0.0;
     double m_R = 0.0;                           // correlation coefficient
-    std::int32_t m_CurveType = kThroughOrigin;  // not stored: 0 after every load
+    std::int32_t m_CurveType = kThroughOrigin;  // not stored: a loaded component starts at 0
     std::vector<CCalPoint> m_Points;            // level 1 first
     std::vector<double> m_Values1;              // carried unchanged
     std::vector<double> m_Values2;              // carried unchanged
 
-    // Four ints, two strings, seven doubles and three counts, all at their smallest.
-    static constexpr std::uint64_t kMinStoredSize = 16 + 2 + 56 + 12;
-    // The curve type is not stored: a loaded component is a line through the origin.
-    void Store(ArchiveWriter& ar) const;
-    void Load(ArchiveReader& ar);
+    template <class Self, class Visit>
+    static void VisitFields(Self& c, Visit&& visit) {
+        constexpr auto kPlaceholder = FieldRole::Placeholder;
+        visit(Field{"m_Id"}, c.m_Id);
+        visit(Field{"m_Reserved", kPlaceholder}, c.m_Reserved);
+        visit(Field{"m_IsInternalStandard"}, c.m_IsInternalStandard);
+        visit(Field{"m_ReferenceIs"}, c.m_ReferenceIs);
+        visit(Field{"m_Name"}, c.m_Name);
+        visit(Field{"m_RetentionTime"}, c.m_RetentionTime);
+        visit(Field{"m_TimeWindow"}, c.m_TimeWindow);
+        visit(Field{"m_Factor", kPlaceholder}, c.m_Factor);
+        visit(Field{"m_Text2", kPlaceholder}, c.m_Text2);
+        visit(Field{"m_A"}, c.m_A);
+        visit(Field{"m_B"}, c.m_B);
+        visit(Field{"m_C"}, c.m_C);
+        visit(Field{"m_R"}, c.m_R);
+        visit(Field{"m_Points"}, c.m_Points);
+        visit(Field{"m_Values1", kPlaceholder}, c.m_Values1);
+        visit(Field{"m_Values2", kPlaceholder}, c.m_Values2);
+    }
     bool operator==(const CComponentItem&) const = default;
 };
 

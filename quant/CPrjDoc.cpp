@@ -65,4 +65,12 @@ void CPrjDoc::QuantifyPeaks(CTzLabDoc& doc, Prompter& prompter) {
     ProcessProjectChromatogram(*this, doc, prompter);
 }
 
+bool CPrjDoc::operator==(const CPrjDoc& other) const {
+    bool same = true;
+    VisitFieldPairs(*this, other, [&](Field, const auto& mine, const auto& theirs) {
+        same = same && mine == theirs;
+    });
+    return same;
+}
+
 }  // namespace lx

@@ -62,6 +62,7 @@ Status SaveTzpFile(CPrjDoc& project, const std::string& path) {
     Status saved =
         WriteArchiveFileAtomically(path, [&](ArchiveWriter& ar) { project.Serialize(ar); });
     if (saved.ok()) {
+        project.m_Version = CPrjDoc::kFileVersion;
         project.m_PathName = path;
         project.m_Modified = false;
     }

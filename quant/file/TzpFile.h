@@ -18,8 +18,8 @@ Result<CPrjDoc> LoadTzpFile(const std::string& path, const std::string& appDir);
 // The bytes of a project file alone, without the naming rules of an open.
 Result<CPrjDoc> LoadTzpBytes(std::span<const std::uint8_t> bytes, const std::string& name);
 
-// Saves at version 18 through a temporary file in the same folder; the project then belongs
-// to `path` and is no longer modified.
+// Saves at version 18 through a temporary file in the same folder; the project then is a
+// version-18 project that belongs to `path` and is no longer modified.
 Status SaveTzpFile(CPrjDoc& project, const std::string& path);
 
 // The project folder rule of an open, on its own.

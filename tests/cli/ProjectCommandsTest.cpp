@@ -188,5 +188,61 @@ TEST_F(CliProject, ComponentsLevelsAndReferencePeaks) {
     EXPECT_EQ(Show()["m_Standards"].size(), 0u);
 }
 
+// Placeholder fields (stored and carried, meaning unknown) appear only with --raw; every other
+// key and value is the same either way.
+TEST_F(CliProject, ShowHidesThePlaceholdersUnlessRaw) {
+    NewProject("external-standard");
+    Ok({"project", "component", project, "add", "--name", "苯", "--time", "2"});
+    Ok({"project", "add-sample", project, Mixture("s.Tzd", "1")});
+    using Ordered = nlohmann::ordered_json;  // keys as printed, in file order
+    const auto plain = Cli({"project", "show", project, "--json"});
+    const auto raw = Cli({"project", "show", project, "--json", "--raw"});
+    ASSERT_EQ(plain.exitCode, 0) << plain.err;
+    ASSERT_EQ(raw.exitCode, 0) << raw.err;
+    const Ordered shown = Ordered::parse(plain.out);
+    const Ordered all = Ordered::parse(raw.out);
+
+    EXPECT_EQ(shown["m_Version"], 18);
+    EXPECT_EQ(shown["m_Operator"], "王");
+    EXPECT_EQ(shown["m_Method"], 2);
+    EXPECT_EQ(shown["m_Components"][0]["m_Name"], "苯");
+    EXPECT_EQ(shown["m_Components"][0]["m_Id"], 1);
+    for (const char* key : {"m_Text8", "m_Text9", "m_FieldA", "m_FieldB", "m_FieldC", "m_ValueD",
+                            "m_ValueE", "m_ValueF"}) {
+        EXPECT_FALSE(shown.contains(key)) << key;
+        EXPECT_TRUE(all.contains(key)) << key;
+    }
+    for (const char* key : {"m_Reserved", "m_Factor", "m_Text2", "m_Values1", "m_Values2"}) {
+        EXPECT_FALSE(shown["m_Components"][0].contains(key)) << key;
+        EXPECT_TRUE(all["m_Components"][0].contains(key)) << key;
+    }
+    EXPECT_EQ(all["m_Components"][0]["m_Factor"], 1.0);  // a new component's factor
+    EXPECT_FALSE(shown["m_Samples"][0].contains("m_Text"));
+    EXPECT_TRUE(all["m_Samples"][0].contains("m_Text"));
+    EXPECT_FALSE(shown["m_Samples"][0]["m_Peaks"][0].contains("m_Extra1"));
+    EXPECT_TRUE(all["m_Samples"][0]["m_Peaks"][0].contains("m_Extra1"));
+
+    // Taking the placeholders out of the raw form gives the plain one, key order included.
+    Ordered stripped = all;
+    for (const char* key : {"m_Text8", "m_Text9", "m_FieldA", "m_FieldB", "m_FieldC", "m_ValueD",
+                            "m_ValueE", "m_ValueF"})
+        stripped.erase(key);
+    std::vector<std::string> strippedKeys, shownKeys;
+    for (auto& [key, value] : stripped.items())
+        strippedKeys.push_back(key);
+    for (auto& [key, value] : shown.items()) {
+        shownKeys.push_back(key);
+        if (!value.is_structured()) {
+            EXPECT_EQ(stripped[key], value) << key;
+        }
+    }
+    EXPECT_EQ(strippedKeys, shownKeys);
+
+    const auto text = Cli({"project", "show", project, "--raw"});
+    ASSERT_EQ(text.exitCode, 0);
+    EXPECT_NE(text.out.find("m_Text8: "), std::string::npos);
+    EXPECT_EQ(Cli({"project", "show", project}).out.find("m_Text8: "), std::string::npos);
+}
+
 }  // namespace
 }  // namespace lx

@@ -5,12 +5,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <filesystem>
+#include <string>
+#include <type_traits>
 
 #include "core/Archive.h"
 #include "core/ArchiveFields.h"
 #include "quant/file/TzpFile.h"
 #include "tests/support/ByteBuilder.h"
+#include "tests/support/SameFields.h"
 #include "tests/support/TempDir.h"
 
 namespace lx {
@@ -18,13 +22,10 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-template <class Record>
+template <FieldRecord Record>
 Bytes Stored(const Record& r) {
     ArchiveWriter ar;
-    if constexpr (FieldRecord<Record>)
-        StoreFields(ar, r);
-    else
-        r.Store(ar);
+    StoreFields(ar, r);
     return ar.Bytes();
 }
 
@@ -101,7 +102,7 @@ CPrjDoc LoadOk(const Bytes& bytes) {
     return project.ok() ? std::move(project.value()) : CPrjDoc();
 }
 
-Bytes Stored(CPrjDoc& project) {
+Bytes Stored(const CPrjDoc& project) {
     ArchiveWriter ar;
     project.Serialize(ar);
     return ar.Bytes();
@@ -178,6 +179,9 @@ TEST(TzpFile, Version10LacksTheLaterFieldsAndIsSavedAs18) {
     reference.m_ManualEvents.clear();
     reference.m_ValueD = reference.m_ValueE = reference.m_ValueF = 0.0;
     EXPECT_EQ(Stored(p), Stored(reference));
+    EXPECT_EQ(p.m_Version, 10);  // storing leaves the project as it is; saving moves it on
+    test::TempDir dir;
+    ASSERT_TRUE(SaveTzpFile(p, dir.Path("old.Tzp")).ok());
     EXPECT_EQ(p.m_Version, 18);
 
     // Version 16 has the events but not value D; 17 has D but not E and F.
@@ -191,6 +195,72 @@ TEST(TzpFile, Version10LacksTheLaterFieldsAndIsSavedAs18) {
     const CPrjDoc p17 = LoadOk(HandMadeTzp(v17));
     EXPECT_EQ(p17.m_ValueD, 3.25);
     EXPECT_EQ(p17.m_ValueE, 0.0);
+}
+
+// Gives every stored field its own value, none of them a default, by walking the field lists:
+// whatever the list holds must come back from the file.
+class Filler {
+public:
+    template <class T>
+    void Fill(T& v) {
+        ++m_Next;
+        if constexpr (std::is_same_v<T, std::int32_t>)
+            v = m_Next;
+        else if constexpr (std::is_same_v<T, std::uint8_t>)
+            v = static_cast<std::uint8_t>(m_Next);
+        else if constexpr (std::is_same_v<T, float>)
+            v = static_cast<float>(m_Next) + 0.25f;
+        else if constexpr (std::is_same_v<T, double>)
+            v = m_Next + 0.5;
+        else if constexpr (std::is_same_v<T, std::string>)
+            v = "值" + std::to_string(m_Next);
+        else if constexpr (IsVector<T>::value) {
+            v.resize(2);
+            for (auto& item : v)
+                Fill(item);
+        } else
+            T::VisitFields(v, [&](Field, auto& field) { Fill(field); });
+    }
+
+private:
+    std::int32_t m_Next = 0;
+};
+
+TEST(TzpFile, EveryListedFieldComesBack) {
+    CPrjDoc p;
+    Filler().Fill(p);
+    p.m_Version = CPrjDoc::kFileVersion;  // what a save writes, whatever the project holds
+    ASSERT_LE(p.m_LevelCount, CPrjDoc::kMaxLevelCount);
+    const CPrjDoc loaded = LoadOk(Stored(p));
+    EXPECT_TRUE(test::SameFields(p, loaded));
+    EXPECT_TRUE(loaded == p);
+    EXPECT_EQ(Stored(loaded), Stored(p));
+}
+
+// The smallest record of each kind, from the layout: strings of one length byte, lists of a
+// count alone. A count in a file is checked against these before anything is allocated.
+TEST(TzpFile, SmallestStoredRecords) {
+    EXPECT_EQ(MinStoredSize<CalRepeat>(), 3u * 8);
+    EXPECT_EQ(MinStoredSize<CCalPoint>(), 8u + 8 + 4);
+    EXPECT_EQ(MinStoredSize<CComponentItem>(), 4u * 4 + 1 + 3 * 8 + 1 + 4 * 8 + 3 * 4);
+    EXPECT_EQ(MinStoredSize<CPrjFileRecord>(), 1u + 4 + 1 + 2 * 4 + 4 * 8 + 4);
+}
+
+// Only stored fields decide: where a project lives, under which application directory and
+// whether it was modified do not.
+TEST(TzpFile, ProjectsCompareByTheirStoredFields) {
+    const CPrjDoc a = LoadOk(HandMadeTzp());
+    CPrjDoc b = a;
+    b.m_PathName = "/elsewhere/b.Tzp";
+    b.m_AppDir = "/elsewhere";
+    b.m_Modified = true;
+    EXPECT_TRUE(a == b);
+    b.m_ValueE = 0.0;  // a placeholder is part of the file like any other field
+    EXPECT_FALSE(a == b);
+    b = a;
+    b.m_Components[0].m_Points[1].m_Repeats[0].m_Factor = 0.0;
+    EXPECT_FALSE(a == b);
+    EXPECT_FALSE(test::SameFields(a, b));
 }
 
 TEST(TzpFile, EmptyTableIsTheTagAndACountOfZero) {
