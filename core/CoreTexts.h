@@ -1,6 +1,8 @@
 #pragma once
 // Messages of the chromatogram file layer, as the operator reads them.
 
+#include "core/Language.h"
+
 namespace lx::texts {
 
 inline constexpr const char* kOpenFileFailed = "打开文件[%s]失败!";
@@ -8,6 +10,32 @@ inline constexpr const char* kOpenFileFailed = "打开文件[%s]失败!";
 inline constexpr const char* kFileDamaged = "文件[%s]已损坏或不完整(%s),无法打开!";
 // Path, then the system's reason.
 inline constexpr const char* kSaveFileFailed = "保存文件[%s]失败!(%s)";
+
+// Path, then why it could not be opened.
+inline constexpr Text kOpenFileFailedBecause{"打开文件[%s]失败!(%s)",
+                                             "Cannot open file [%s]! (%s)"};
+inline constexpr Text kReasonMissing{"文件不存在", "no such file"};
+inline constexpr Text kReasonNoPermission{"没有读取权限", "permission denied"};
+inline constexpr Text kReasonFolder{"这是一个文件夹", "it is a folder"};
+// Path, then the system's reason, made plainer for the common ones.
+inline constexpr Text kSaveFileFailedText{"保存文件[%s]失败!(%s)", "Saving file [%s] failed! (%s)"};
+inline constexpr Text kReasonDiskFull{"磁盘已满,请腾出空间后重试",
+                                      "the disk is full; free some space and try again"};
+inline constexpr Text kReasonCannotWrite{
+    "没有写入权限,请换一个文件夹或检查权限",
+    "no permission to write there; choose another folder or check the permissions"};
+inline constexpr Text kReasonNoFolder{"文件夹不存在", "the folder does not exist"};
+inline constexpr Text kFileDamagedText{
+    "文件[%s]已损坏或不完整(%s),无法打开!",
+    "File [%s] is damaged or incomplete (%s) and cannot be opened!"};
+// Path, the kind expected, the kind it seems to be.
+inline constexpr Text kWrongKind{"文件[%s]不是%s,而是%s,无法打开!",
+                                 "File [%s] is not %s but %s, so it cannot be opened!"};
+inline constexpr Text kKindEmpty{"空文件", "an empty file"};
+inline constexpr Text kKindChromatogram{"色谱图文件(.Tzd)", "a chromatogram file (.Tzd)"};
+inline constexpr Text kKindProject{"分析项目文件(.Tzp)", "a method project file (.Tzp)"};
+inline constexpr Text kKindText{"文本文件", "a text file"};
+inline constexpr Text kKindOther{"未知格式的文件", "a file of an unknown kind"};
 
 // Parts of a chromatogram file, named in kFileDamaged.
 inline constexpr const char* kPartVersion = "版本号";

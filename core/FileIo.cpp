@@ -38,7 +38,20 @@ private:
 };
 
 std::string SaveFailed(const std::string& path, int err) {
-    return Format(texts::kSaveFileFailed, path.c_str(), std::strerror(err));
+    const char* reason = err == ENOSPC || err == EDQUOT ? Tr(texts::kReasonDiskFull)
+                         : err == EACCES || err == EPERM || err == EROFS
+                             ? Tr(texts::kReasonCannotWrite)
+                         : err == ENOENT ? Tr(texts::kReasonNoFolder)
+                                         : std::strerror(err);
+    return Format(Tr(texts::kSaveFileFailedText), path.c_str(), reason);
+}
+
+std::string OpenFailed(const std::string& path, int err, bool folder) {
+    const char* reason = folder          ? Tr(texts::kReasonFolder)
+                         : err == ENOENT ? Tr(texts::kReasonMissing)
+                         : err == EACCES ? Tr(texts::kReasonNoPermission)
+                                         : std::strerror(err);
+    return Format(Tr(texts::kOpenFileFailedBecause), path.c_str(), reason);
 }
 
 std::string TemporaryNameFor(const std::string& path) {
@@ -50,13 +63,22 @@ std::string TemporaryNameFor(const std::string& path) {
 
 Result<InputFile> InputFile::Open(const std::string& path) {
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int err = errno;
     struct stat st {};
     if (fd < 0 || ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        const bool folder = fd >= 0 && S_ISDIR(st.st_mode);
         if (fd >= 0)
             ::close(fd);
-        return Result<InputFile>::Failure(Format(texts::kOpenFileFailed, path.c_str()));
+        return Result<InputFile>::Failure(OpenFailed(path, fd < 0 ? err : EINVAL, folder));
     }
     return InputFile(fd, static_cast<std::uint64_t>(st.st_size));
+}
+
+std::vector<std::uint8_t> InputFile::Head(std::size_t n) const {
+    std::vector<std::uint8_t> head(n);
+    const ssize_t got = ::pread(m_Fd, head.data(), n, 0);
+    head.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
+    return head;
 }
 
 InputFile::InputFile(InputFile&& other) noexcept

@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "core/Archive.h"
 #include "core/Result.h"
@@ -12,13 +13,17 @@ namespace lx {
 // A regular file open for reading as an archive.
 class InputFile {
 public:
-    // Fails with "打开文件[%s]失败!" when `path` is missing, unreadable or not a regular file.
+    // Fails with "打开文件[%s]失败!(reason)" when `path` is missing, unreadable or not a
+    // regular file.
     static Result<InputFile> Open(const std::string& path);
     InputFile(InputFile&& other) noexcept;
     InputFile& operator=(InputFile&&) = delete;
     ~InputFile();
 
     ArchiveReader& Reader() { return m_Reader; }
+    // The first `n` bytes (fewer in a shorter file), whatever has been read so far: what a
+    // file that failed to load looks like.
+    std::vector<std::uint8_t> Head(std::size_t n) const;
 
 private:
     InputFile(int fd, std::uint64_t size) : m_Fd(fd), m_Reader(fd, size) {}

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "core/AppPaths.h"
+#include "core/CoreTexts.h"
 #include "core/Format.h"
 #include "core/TzdFile.h"
 #include "process/ProcessTexts.h"
@@ -67,7 +68,8 @@ bool OverlayList::Load(const std::string& path, Prompter& prompter) {
             return false;
     auto loaded = LoadTzdFile(path);
     if (!loaded.ok()) {
-        prompter.Inform(loaded.error(), Prompter::Icon::Warning);
+        // The analysis window says only that the file could not be opened, whatever the reason.
+        prompter.Inform(Format(texts::kOpenFileFailed, path.c_str()), Prompter::Icon::Warning);
         return false;
     }
     Add(std::move(loaded.value()), path, false);

@@ -142,7 +142,7 @@ TEST_F(CliProcess, TextExport) {
     EXPECT_EQ(failed.exitCode, 1);
     EXPECT_NE(failed.err.find("保存文件["), std::string::npos);
     EXPECT_EQ(Cli({"export", dir.Path("none.Tzd"), "--text", dir.Path("other.txt")}).err,
-              "打开文件[" + dir.Path("none.Tzd") + "]失败!\n");
+              "打开文件[" + dir.Path("none.Tzd") + "]失败!(文件不存在)\n");
 
     // "-" is standard output; a file that exists is replaced only with --force.
     auto piped = Cli({"export", shortRun, "--text", "-"});

@@ -146,7 +146,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(TzdFile, EveryCutOfAValidFileIsRefusedWithAMessage) {
     auto bytes = HandMadeTzd();
-    for (std::size_t n = 0; n < bytes.size(); ++n) {
+    EXPECT_EQ(LoadTzdBytes({}, "cut.Tzd").error(),
+              "文件[cut.Tzd]不是色谱图文件(.Tzd),而是空文件,无法打开!");
+    for (std::size_t n = 1; n < bytes.size(); ++n) {
         auto doc = LoadTzdBytes({bytes.data(), n}, "cut.Tzd");
         ASSERT_FALSE(doc.ok()) << "cut at " << n;
         ASSERT_NE(doc.error().find("文件[cut.Tzd]已损坏或不完整"), std::string::npos)
@@ -158,7 +160,7 @@ TEST(TzdFile, EveryCutOfAValidFileOnDiskIsRefused) {
     test::TempDir dir;
     auto bytes = HandMadeTzd();
     std::string path = dir.Path("cut.Tzd");
-    for (std::size_t n = 0; n < bytes.size(); n += 7) {
+    for (std::size_t n = 1; n < bytes.size(); n += 7) {
         test::WriteBytes(path, {bytes.begin(), bytes.begin() + static_cast<long>(n)});
         auto doc = LoadTzdFile(path);
         ASSERT_FALSE(doc.ok()) << "cut at " << n;
@@ -243,7 +245,7 @@ TEST(TzdFile, MissingFileGivesTheOpenMessage) {
     test::TempDir dir;
     auto doc = LoadTzdFile(dir.Path("none.Tzd"));
     ASSERT_FALSE(doc.ok());
-    EXPECT_EQ(doc.error(), "打开文件[" + dir.Path("none.Tzd") + "]失败!");
+    EXPECT_EQ(doc.error(), "打开文件[" + dir.Path("none.Tzd") + "]失败!(文件不存在)");
     auto folder = LoadTzdFile(dir.path().string());
     EXPECT_FALSE(folder.ok());
 }
