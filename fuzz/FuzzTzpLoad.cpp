@@ -25,14 +25,21 @@ void Exercise(lx::CPrjDoc& project) {
     lx::BuildCalibrationSettings(project);
     lx::Calibrate(project, prompter);
     const auto columns = lx::ComponentColumns(project);
-    for (std::size_t row = 0; row < project.m_Components.size(); ++row)
+    lx::CalibrationInfoRows(project);
+    for (std::size_t row = 0; row < project.m_Components.size(); ++row) {
         for (const auto& column : columns)
             lx::ComponentCellText(project, static_cast<int>(row), column);
+        lx::StandardCurveRange(project, static_cast<int>(row));
+        lx::StandardCurveMarkers(project, static_cast<int>(row));
+    }
     if (!project.m_Standards.empty()) {
         lx::CTzLabDoc doc;
         doc.m_Peaks = project.m_Standards.front().m_Peaks;
         lx::IdentifyPeaks(doc, project);
         lx::Quantify(doc, project);
+        // New and edited components take IDs from the count the file claims.
+        lx::AcceptComponentDraft(project, lx::ComponentDraftForPeak(project, doc, 0));
+        lx::ExportPeaksToComponents(project, doc, prompter);
         lx::SetStandardLevel(project, 0, project.m_LevelCount + 1);
         lx::RemoveRecord(project, lx::RecordList::kStandards, 0, prompter);
     }

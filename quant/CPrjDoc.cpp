@@ -21,10 +21,17 @@ void Insert(CPrjDoc& project, CComponentItem item) {
             c.m_Points.resize(static_cast<std::size_t>(project.m_LevelCount));
 }
 
+// The next ID. A file may claim the largest ID there is; the count then wraps round like the
+// 32-bit counter it is instead of overflowing.
+std::int32_t NextId(std::int32_t last) {
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(last) + 1u);
+}
+
 }  // namespace
 
 std::int32_t CPrjDoc::AddComponent(CComponentItem item) {
-    item.m_Id = ++m_LastComponentId;
+    m_LastComponentId = NextId(m_LastComponentId);
+    item.m_Id = m_LastComponentId;
     Insert(*this, std::move(item));
     return m_LastComponentId;
 }
@@ -36,7 +43,7 @@ std::int32_t CPrjDoc::ReplaceComponent(int row, CComponentItem item) {
     const std::int32_t id = old->m_Id;
     item.m_Id = id;
     RemoveComponent(row);
-    ++m_LastComponentId;
+    m_LastComponentId = NextId(m_LastComponentId);
     Insert(*this, std::move(item));
     return id;
 }

@@ -140,7 +140,7 @@ TEST_F(CliProject, RefusalsExitOneWithTheProgramsMessage) {
     EXPECT_EQ(reference.err, "项目不是指纹图谱法,不能设置参照内标!\n");
     auto noProject = Cli({"integrate", run, "--project", dir.Path("none.Tzp")});
     EXPECT_EQ(noProject.exitCode, 1);
-    EXPECT_EQ(noProject.err, "打开文件[" + dir.Path("none.Tzp") + "]失败!\n");
+    EXPECT_EQ(noProject.err, "打开文件[" + dir.Path("none.Tzp") + "]失败!(文件不存在)\n");
 }
 
 TEST_F(CliProject, ComponentsLevelsAndReferencePeaks) {

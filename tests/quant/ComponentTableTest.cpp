@@ -1,6 +1,9 @@
 // The component table's order and IDs, and identification in its four modes.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <limits>
+
 #include "quant/CPrjDoc.h"
 #include "quant/calc/Identification.h"
 
@@ -79,6 +82,14 @@ TEST(ComponentTable, AnEditedRowKeepsItsIdAndUsesUpOne) {
     EXPECT_EQ(project.ReplaceComponent(-1, edited), -1);
     EXPECT_EQ(project.m_Components.size(), 4u);
     EXPECT_EQ(project.m_LastComponentId, 5);
+}
+
+// A file may claim the largest ID there is: the next one wraps round like a 32-bit counter.
+TEST(ComponentTable, TheIdCountWrapsRoundInsteadOfOverflowing) {
+    CPrjDoc project;
+    project.m_LastComponentId = std::numeric_limits<std::int32_t>::max();
+    EXPECT_EQ(Add(project, "A", 1.0), std::numeric_limits<std::int32_t>::min());
+    EXPECT_EQ(project.m_Components[0].m_Id, std::numeric_limits<std::int32_t>::min());
 }
 
 CTzLabDoc PeaksAt(std::initializer_list<double> times) {
