@@ -50,7 +50,7 @@ int RunAdd(const ComponentOptions& o, CPrjDoc& project) {
     draft.item.m_Name = o.name;
     draft.item.m_RetentionTime = o.time;
     draft.item.m_TimeWindow = o.window.value_or(draft.item.m_TimeWindow);
-    const std::int32_t id = AcceptComponentDraft(project, draft);
+    const std::int32_t id = *AcceptComponentDraft(project, draft);  // a new one always goes in
     // What the options say wins over the dialog's guess of an internal standard.
     CComponentItem& added = *project.ComponentAt(project.FindComponent(id));
     if (o.internalStandard) {

@@ -36,16 +36,15 @@ std::int32_t CPrjDoc::AddComponent(CComponentItem item) {
     return m_LastComponentId;
 }
 
-std::int32_t CPrjDoc::ReplaceComponent(int row, CComponentItem item) {
+bool CPrjDoc::ReplaceComponent(int row, CComponentItem item) {
     const CComponentItem* old = ComponentAt(row);
     if (!old)
-        return -1;
-    const std::int32_t id = old->m_Id;
-    item.m_Id = id;
+        return false;
+    item.m_Id = old->m_Id;
     RemoveComponent(row);
     m_LastComponentId = NextId(m_LastComponentId);
     Insert(*this, std::move(item));
-    return id;
+    return true;
 }
 
 void CPrjDoc::RemoveComponent(int row) {

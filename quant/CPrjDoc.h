@@ -151,9 +151,9 @@ public:
     std::int32_t AddComponent(CComponentItem item);
     // The edit of row `row` in the "新组份" dialog: the row goes and the edited record comes back
     // at its time's place under the row's ID. The edit counts an ID as handed out, as the
-    // workstation's does, so later components get the IDs it would give them. Returns the ID; a
-    // row out of range changes nothing and returns -1.
-    std::int32_t ReplaceComponent(int row, CComponentItem item);
+    // workstation's does, so later components get the IDs it would give them. A row out of
+    // range changes nothing and gives false.
+    bool ReplaceComponent(int row, CComponentItem item);
     // Rows out of range are ignored.
     void RemoveComponent(int row);
     void RemoveAllComponents();

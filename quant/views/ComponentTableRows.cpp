@@ -1,6 +1,7 @@
 #include "quant/views/ComponentTableRows.h"
 
 #include <cmath>
+#include <optional>
 #include <utility>
 
 #include "core/Format.h"
@@ -215,9 +216,18 @@ ComponentDraft ComponentDraftForPeak(const CPrjDoc& project, const CTzLabDoc& do
     return draft;
 }
 
-std::int32_t AcceptComponentDraft(CPrjDoc& project, const ComponentDraft& draft) {
+std::optional<std::int32_t> AcceptComponentDraft(CPrjDoc& project, const ComponentDraft& draft) {
     CComponentItem item = draft.item;
-    if (draft.replacesRow < 0 && project.m_Method == kInternalStandard) {
+    if (draft.replacesRow >= 0) {
+        const CComponentItem* old = project.ComponentAt(draft.replacesRow);
+        if (!old)
+            return std::nullopt;
+        const std::int32_t id = old->m_Id;
+        project.ReplaceComponent(draft.replacesRow, std::move(item));
+        project.m_Modified = true;
+        return id;
+    }
+    if (project.m_Method == kInternalStandard) {
         int standards = 0;
         std::int32_t standardId = -1;
         for (const CComponentItem& c : project.m_Components)
@@ -230,12 +240,8 @@ std::int32_t AcceptComponentDraft(CPrjDoc& project, const ComponentDraft& draft)
             item.m_ReferenceIs = standardId;
         }
     }
-    const std::int32_t id = draft.replacesRow >= 0
-                                ? project.ReplaceComponent(draft.replacesRow, std::move(item))
-                                : project.AddComponent(std::move(item));
-    if (id >= 0)
-        project.m_Modified = true;
-    return id;
+    project.m_Modified = true;
+    return project.AddComponent(std::move(item));
 }
 
 bool DeleteComponentOfPeak(CPrjDoc& project, const CTzLabDoc& doc, int selectedPeak,

@@ -2,6 +2,7 @@
 // The component table as the dialog "组份表" shows and edits it, without the dialog: its
 // columns and cell texts by method, and the editing rules. The desktop's list adapts this.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -63,8 +64,8 @@ ComponentDraft ComponentDraftForPeak(const CPrjDoc& project, const CTzLabDoc& do
                                      int selectedPeak);
 // OK in "新组份": a new component gets the next ID and refers to the table's only internal
 // standard (internal standard method); an edited row is replaced and keeps its ID. Returns the
-// component's ID (-1 when the row to replace is gone).
-std::int32_t AcceptComponentDraft(CPrjDoc& project, const ComponentDraft& draft);
+// component's ID, or nothing when the row to replace is gone.
+std::optional<std::int32_t> AcceptComponentDraft(CPrjDoc& project, const ComponentDraft& draft);
 
 // "删除组份(&E)" of the view: the component of the selected peak, after the question.
 bool DeleteComponentOfPeak(CPrjDoc& project, const CTzLabDoc& doc, int selectedPeak,

@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 
 #include "quant/views/ComponentTableRows.h"
 #include "tests/support/ScriptedPrompter.h"
@@ -174,6 +175,13 @@ TEST(ComponentTableRows, DraftsFromTheDialogAndFromAPeak) {
     EXPECT_EQ(project.m_Components[1].m_Name, "B2");
     EXPECT_EQ(project.m_Components[1].m_ReferenceIs, -1);  // an edit keeps its own reference
     EXPECT_EQ(AcceptComponentDraft(project, NewComponentDraft(project)), 5);
+    // An edit whose row has gone meanwhile changes nothing.
+    ComponentDraft stale = edited;
+    stale.replacesRow = 9;
+    project.m_Modified = false;
+    EXPECT_EQ(AcceptComponentDraft(project, stale), std::nullopt);
+    EXPECT_EQ(project.m_Components.size(), 4u);
+    EXPECT_FALSE(project.m_Modified);
 }
 
 TEST(ComponentTableRows, DeletingAndExportingFromTheView) {

@@ -70,7 +70,7 @@ TEST(ComponentTable, AnEditedRowKeepsItsIdAndUsesUpOne) {
     edited.m_Name = "A2";
     edited.m_RetentionTime = 2.5;
     edited.m_Points.clear();
-    EXPECT_EQ(project.ReplaceComponent(0, edited), 1);
+    EXPECT_TRUE(project.ReplaceComponent(0, edited));
     ASSERT_EQ(project.m_Components.size(), 3u);
     EXPECT_EQ(project.m_Components[1].m_Name, "A2");  // after B, before C
     EXPECT_EQ(project.m_Components[1].m_Id, 1);
@@ -78,8 +78,8 @@ TEST(ComponentTable, AnEditedRowKeepsItsIdAndUsesUpOne) {
     EXPECT_EQ(project.m_LastComponentId, 4);
     EXPECT_EQ(Add(project, "D", 9.0), 5);
 
-    EXPECT_EQ(project.ReplaceComponent(4, edited), -1);  // no such row
-    EXPECT_EQ(project.ReplaceComponent(-1, edited), -1);
+    EXPECT_FALSE(project.ReplaceComponent(4, edited));  // no such row
+    EXPECT_FALSE(project.ReplaceComponent(-1, edited));
     EXPECT_EQ(project.m_Components.size(), 4u);
     EXPECT_EQ(project.m_LastComponentId, 5);
 }

@@ -51,7 +51,7 @@ std::int32_t AddComponent(CPrjDoc& project, const char* name, double minutes) {
     draft.item.m_Name = name;
     draft.item.m_RetentionTime = minutes;
     draft.item.m_TimeWindow = 0.1;
-    return AcceptComponentDraft(project, draft);
+    return AcceptComponentDraft(project, draft).value();
 }
 
 // A project on areas, identified by time band, made by the wizard's rules.
