@@ -30,6 +30,8 @@ inline constexpr Text kLangHelp{
     "界面语言: en 英文, zh 中文(默认按 LANG/LC_MESSAGES)",
     "language: en English, zh Chinese (default: from LANG/LC_MESSAGES)"};
 inline constexpr Text kFolderType{"目录", "DIR"};
+inline constexpr Text kHelpJsonHelp{"显示 JSON 输出中每个键的含义和单位",
+                                    "document every key of the JSON output, with its unit"};
 inline constexpr Text kOutOfMemory{"内存不足,操作未完成。请关闭其他程序或处理较小的数据后重试。",
                                    "Out of memory; the operation was not completed. Close other "
                                    "programs or work on less data, then try again."};
@@ -215,5 +217,23 @@ inline constexpr Text kBadPeak{
     "Option --peak: \"%s\" should be MIN:HEIGHT[:SIGMA], minutes ≥ 0, sigma > 0."};
 inline constexpr Text kMinutesUnit{"分钟", "min"};
 inline constexpr Text kPerSecondUnit{"次/秒", "per s"};
+
+// dump, save, new.
+inline constexpr Text kDumpHelp{"显示色谱图文件的每个字段",
+                                "Print every field of a chromatogram file"};
+inline constexpr Text kDumpFileHelp{"色谱图文件(.Tzd)或通道设置文件",
+                                    "chromatogram (.Tzd) or channel set-up file"};
+inline constexpr Text kDumpJsonHelp{"JSON,键为记录的字段名(见 --help-json)",
+                                    "JSON keyed by the records' field names (see --help-json)"};
+inline constexpr Text kDumpSamplesHelp{"也给出每个采样点", "include every sample"};
+inline constexpr Text kDumpRawHelp{
+    "也给出占位字段(原样保存,含义未知: unnamedA, m_Reserved, m_Extra1, ...)",
+    "include the placeholder fields (stored unchanged, meaning unknown: "
+    "unnamedA, m_Reserved, m_Extra1, ...)"};
+inline constexpr Text kSaveHelp{"读入色谱图并重新保存(为 2.1 版)",
+                                "Load a chromatogram and store it again (as version 2.1)"};
+inline constexpr Text kSaveOutHelp{"要写的文件", "the file to write"};
+inline constexpr Text kNewHelp{"写一个全部为默认值的色谱图(或通道设置文件)",
+                               "Write a chromatogram (or channel set-up file) with every default"};
 
 }  // namespace lx::cli::texts

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "cli/CliCommon.h"
+#include "cli/CliTexts.h"
 #include "cli/RecordJson.h"
 #include "core/TzdFile.h"
 
@@ -17,6 +18,12 @@ struct DumpOptions {
     bool raw = false;
 };
 
+struct CopyOptions {
+    std::string in;
+    std::string out;
+    bool force = false;
+};
+
 int RunDump(const DumpOptions& o) {
     auto doc = LoadTzdFile(o.file);
     if (!doc.ok())
@@ -25,54 +32,64 @@ int RunDump(const DumpOptions& o) {
     options.raw = o.raw;
     options.samples = o.samples;
     auto tree = StoredJson(doc.value(), options);
-    if (o.json)
+    if (o.json) {
+        tree = WithSchema(std::move(tree));
         std::cout << tree.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
                   << "\n";
-    else
+    } else {
         std::cout << ToText(tree);
+    }
     return kOk;
 }
 
-int RunSave(const std::string& in, const std::string& out) {
-    auto doc = LoadTzdFile(in);
-    if (!doc.ok())
-        return Fail(doc.error());
-    Status saved = SaveTzdFile(doc.value(), out);
-    return saved.ok() ? kOk : Fail(saved.error());
+// Writes and says where.
+int Store(CTzLabDoc& doc, const std::string& out) {
+    Status saved = SaveTzdFile(doc, out);
+    if (!saved.ok())
+        return Fail(saved.error());
+    std::cout << out << "\n";
+    return kOk;
 }
 
-int RunNew(const std::string& out) {
+int RunSave(const CopyOptions& o) {
+    if (const std::string refused = RefuseOverwrite(o.out, o.force); !refused.empty())
+        return Fail(refused);
+    auto doc = LoadTzdFile(o.in);
+    if (!doc.ok())
+        return Fail(doc.error());
+    return Store(doc.value(), o.out);
+}
+
+int RunNew(const CopyOptions& o) {
+    if (const std::string refused = RefuseOverwrite(o.out, o.force); !refused.empty())
+        return Fail(refused);
     CTzLabDoc doc;
-    Status saved = SaveTzdFile(doc, out);
-    return saved.ok() ? kOk : Fail(saved.error());
+    return Store(doc, o.out);
 }
 
 }  // namespace
 
 void AddFileCommands(CLI::App& app, int& exitCode) {
     auto dump = std::make_shared<DumpOptions>();
-    auto* dumpCmd = app.add_subcommand("dump", "Print every field of a chromatogram file");
-    dumpCmd->add_option("FILE", dump->file, "chromatogram (.Tzd) or channel set-up file")
-        ->required();
-    dumpCmd->add_flag("--json", dump->json, "JSON keyed by the record's field names");
-    dumpCmd->add_flag("--samples", dump->samples, "include every sample");
-    dumpCmd->add_flag("--raw", dump->raw,
-                      "include the placeholder fields (stored unchanged, meaning unknown: "
-                      "unnamedA, m_Reserved, m_Extra1, extraFontA, ...)");
+    auto* dumpCmd = app.add_subcommand("dump", Tr(texts::kDumpHelp));
+    dumpCmd->add_option("FILE", dump->file, Tr(texts::kDumpFileHelp))->required();
+    dumpCmd->add_flag("--json", dump->json, Tr(texts::kDumpJsonHelp));
+    dumpCmd->add_flag("--samples", dump->samples, Tr(texts::kDumpSamplesHelp));
+    dumpCmd->add_flag("--raw", dump->raw, Tr(texts::kDumpRawHelp));
     dumpCmd->callback([dump, &exitCode] { exitCode = RunDump(*dump); });
 
-    auto files = std::make_shared<std::pair<std::string, std::string>>();
-    auto* saveCmd =
-        app.add_subcommand("save", "Load a chromatogram and store it again (as version 2.1)");
-    saveCmd->add_option("IN", files->first)->required();
-    saveCmd->add_option("OUT", files->second)->required();
-    saveCmd->callback([files, &exitCode] { exitCode = RunSave(files->first, files->second); });
+    auto save = std::make_shared<CopyOptions>();
+    auto* saveCmd = app.add_subcommand("save", Tr(texts::kSaveHelp));
+    saveCmd->add_option("IN", save->in, Tr(texts::kInHelp))->required();
+    saveCmd->add_option("OUT", save->out, Tr(texts::kSaveOutHelp))->required();
+    saveCmd->add_flag("--force", save->force, Tr(texts::kForceHelp));
+    saveCmd->callback([save, &exitCode] { exitCode = RunSave(*save); });
 
-    auto out = std::make_shared<std::string>();
-    auto* newCmd = app.add_subcommand(
-        "new", "Write a chromatogram (or channel set-up file) with every default");
-    newCmd->add_option("OUT", *out)->required();
-    newCmd->callback([out, &exitCode] { exitCode = RunNew(*out); });
+    auto created = std::make_shared<CopyOptions>();
+    auto* newCmd = app.add_subcommand("new", Tr(texts::kNewHelp));
+    newCmd->add_option("OUT", created->out, Tr(texts::kSaveOutHelp))->required();
+    newCmd->add_flag("--force", created->force, Tr(texts::kForceHelp));
+    newCmd->callback([created, &exitCode] { exitCode = RunNew(*created); });
 }
 
 }  // namespace lx::cli

@@ -11,7 +11,7 @@ std::string PeakTableText(const std::string& file, const std::vector<PeakRecord>
         nlohmann::ordered_json list = nlohmann::ordered_json::array();
         for (const PeakRecord& p : peaks)
             list.push_back(IntegratedPeakJson(p, raw));
-        nlohmann::ordered_json tree{{"file", file}, {"m_Peaks", list}};
+        nlohmann::ordered_json tree{{"schema", kJsonSchema}, {"file", file}, {"m_Peaks", list}};
         return tree.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
     }
     std::string out = "== " + file + Format(" (%zu peaks)\n", peaks.size());

@@ -16,6 +16,18 @@
 
 namespace lx {
 
+// The version of the JSON the tool writes, given as "schema" in every output; the keys and
+// their units are documented in docs/json-schema.md (lx6600-cli --help-json).
+inline constexpr int kJsonSchema = 1;
+
+// `tree` with "schema" as its first key.
+inline nlohmann::ordered_json WithSchema(nlohmann::ordered_json tree) {
+    nlohmann::ordered_json out{{"schema", kJsonSchema}};
+    for (auto& [key, value] : tree.items())
+        out[key] = std::move(value);
+    return out;
+}
+
 struct JsonOptions {
     bool raw = false;      // placeholder fields too
     bool samples = false;  // a run's samples, not only their count

@@ -14,6 +14,7 @@
 #include "cli/EditCommands.h"
 #include "cli/FileCommands.h"
 #include "cli/IntegrateCommands.h"
+#include "cli/JsonSchemaText.h"
 #include "cli/ProcessCommands.h"
 #include "cli/ProjectCommands.h"
 #include "core/Format.h"
@@ -59,6 +60,13 @@ int Run(int argc, char** argv) {
     std::string home, language;
     app.add_option("--home", home, Tr(texts::kHomeHelp))->type_name(Tr(texts::kFolderType));
     app.add_option("--lang", language, Tr(texts::kLangHelp))->type_name("en|zh");
+    app.add_flag_callback(
+        "--help-json",
+        [] {
+            std::cout << JsonSchemaText();
+            throw CLI::Success();
+        },
+        Tr(texts::kHelpJsonHelp));
     int exitCode = kOk;
     AddFileCommands(app, exitCode);
     AddIntegrateCommands(app, exitCode, home);
@@ -77,6 +85,8 @@ int Run(int argc, char** argv) {
         return app.exit(e);
     } catch (const CLI::CallForVersion& e) {
         return app.exit(e);
+    } catch (const CLI::Success&) {
+        return kOk;
     } catch (const CLI::ParseError& e) {
         return UsageError(ParseErrorMessage(e));
     }
