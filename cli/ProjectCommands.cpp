@@ -73,7 +73,8 @@ int RunShow(const ShowOptions& o, const std::string& home) {
     return WithProject(o.project, home, std::nullopt, [&](CPrjDoc& project, CliPrompter&) -> int {
         const auto tree = ToJson(project, o.raw);
         if (o.json) {
-            std::cout << tree.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
+            std::cout << WithSchema(tree).dump(2, ' ', false,
+                                               nlohmann::ordered_json::error_handler_t::replace)
                       << "\n";
             return kOk;
         }

@@ -202,6 +202,8 @@ TEST_F(CliProject, ShowHidesThePlaceholdersUnlessRaw) {
     const Ordered shown = Ordered::parse(plain.out);
     const Ordered all = Ordered::parse(raw.out);
 
+    EXPECT_EQ(shown.begin().key(), "schema");
+    EXPECT_EQ(shown["schema"], 1);
     EXPECT_EQ(shown["m_Version"], 18);
     EXPECT_EQ(shown["m_Operator"], "王");
     EXPECT_EQ(shown["m_Method"], 2);
