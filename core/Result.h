@@ -22,10 +22,9 @@ public:
     const std::string& error() const { return m_Error; }
 
 private:
-    explicit Status(std::string error) : m_Error(std::move(error)) {
-        if (m_Error.empty())
-            m_Error = "?";  // a failure always says something
-    }
+    // A failure always says something.
+    explicit Status(std::string error) : m_Error(error.empty() ? kUnnamed : std::move(error)) {}
+    static constexpr const char* kUnnamed = "?";
     std::string m_Error;
 };
 
@@ -34,10 +33,8 @@ class Result {
 public:
     Result(T value) : m_Value(std::move(value)) {}
     static Result Failure(std::string error) { return Result(Status::Failure(std::move(error))); }
-    Result(Status failure) : m_Status(std::move(failure)) {
-        if (m_Status.ok())
-            m_Status = Status::Failure("?");
-    }
+    Result(Status failure)
+        : m_Status(failure.ok() ? Status::Failure({}) : std::move(failure)) {}
 
     bool ok() const { return m_Value.has_value(); }
     const std::string& error() const { return m_Status.error(); }
