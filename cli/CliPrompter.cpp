@@ -2,6 +2,8 @@
 
 #include <iostream>
 
+#include "cli/CliTexts.h"
+
 namespace lx::cli {
 
 bool CliPrompter::Confirm(const std::string& text) {
@@ -15,10 +17,10 @@ void CliPrompter::Inform(const std::string& text, Icon) {
 
 void AddAnswerFlags(CLI::App* command, std::optional<bool>& answer) {
     auto* yes = command->add_flag_callback(
-        "--yes", [&answer] { answer = true; }, "answer Yes to the program's questions");
+        "--yes", [&answer] { answer = true; }, Tr(texts::kYesHelp));
     command
         ->add_flag_callback(
-            "--no", [&answer] { answer = false; }, "answer No to the program's questions")
+            "--no", [&answer] { answer = false; }, Tr(texts::kNoHelp))
         ->excludes(yes);
 }
 

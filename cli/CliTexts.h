@@ -78,12 +78,125 @@ inline constexpr Text kEventsRefused{
     "In [%s], the manual integration events [%s] no longer fit the peak table and were skipped."};
 
 // What the project commands refuse.
-inline constexpr const char* kNoSuchRecord = "文件记录 <%s> 不存在!";
-inline constexpr const char* kNoSuchComponent = "组份ID[%d]不存在!";
-inline constexpr const char* kNotAnInternalStandard = "组份ID[%d]不是内标物!";
-inline constexpr const char* kNoSuchLevel = "第%d点不存在!";
-inline constexpr const char* kNoSuchPeak = "峰[%d]不存在!";
-inline constexpr const char* kNotFingerprint = "项目不是指纹图谱法,不能设置参照内标!";
+inline constexpr Text kNoSuchRecord{"文件记录 <%s> 不存在!", "There is no file record <%s>!"};
+inline constexpr Text kNoSuchComponent{"组份ID[%d]不存在!", "There is no component with ID [%d]!"};
+inline constexpr Text kNotAnInternalStandard{"组份ID[%d]不是内标物!",
+                                             "Component [%d] is not an internal standard!"};
+inline constexpr Text kNoSuchLevel{"第%d点不存在!", "There is no level %d!"};
+inline constexpr Text kNoSuchPeak{"峰[%d]不存在!", "There is no peak [%d]!"};
+inline constexpr Text kNotFingerprint{
+    "项目不是指纹图谱法,不能设置参照内标!",
+    "The project is not a fingerprint project; it has no reference internal standard!"};
+// Quantitation that cannot be right stops integrate --project (unless --force).
+inline constexpr Text kNoMethod{
+    "项目[%s]没有选择定量方法,结果不可信。用 project new --method 建立项目,或加 --force 照样计算。",
+    "The project [%s] has no quantitation method, so no content can be right. "
+    "Create it with project new --method, or add --force to go on anyway."};
+inline constexpr Text kNoIdentMode{
+    "项目[%s]没有选择定性方式,结果不可信。用 project new --ident 建立项目,或加 --force 照样计算。",
+    "The project [%s] has no identification mode, so no peak is identified. "
+    "Create it with project new --ident, or add --force to go on anyway."};
+// Component, level.
+inline constexpr Text kZeroLevelConcentration{
+    "组份[%s]第%d点浓度为零,校正不可信。用 project component ... concentration 设置它,或加 --force "
+    "照样计算。",
+    "Component [%s] has concentration 0 at level %d, so the calibration cannot be right. Set it "
+    "with "
+    "project component ... concentration, or add --force to go on anyway."};
+// Component, file.
+inline constexpr Text kComponentNotFound{
+    "标准图谱[%2$s]中未找到组份[%1$s],校正不可信。检查组份的保留时间和时间间隔,或加 --force "
+    "照样计算。",
+    "Component [%1$s] was not found in the standard [%2$s], so the calibration cannot be right. "
+    "Check the component's retention time and window, or add --force to go on anyway."};
+inline constexpr Text kSeeMessageAbove{
+    "项目校正不可信,样品未定量;改正后重试,或加 --force 照样计算。",
+    "The project's calibration cannot be right, so nothing was quantified; correct it and try "
+    "again, or add --force to go on anyway."};
+inline constexpr Text kStandardsCannotCalibrate{
+    "处理这些标样后项目仍不能校正;改正后重试,或加 --force 照样计算。",
+    "After these standards the project still cannot calibrate; correct it and try again, or add "
+    "--force to go on anyway."};
+inline constexpr Text kQuantifyForceHelp{"覆盖已存在的输出文件;项目定量有问题时也照样计算",
+                                         "replace an output file that exists; quantify even when "
+                                         "the project cannot give right contents"};
+// An unknown name for a choice: option, value, the choices.
+inline constexpr Text kNotAChoice{"选项 %s 的值 \"%s\" 不是可选项之一: %s。",
+                                  "Option %s: \"%s\" is not one of: %s."};
+
+// project and component.
+inline constexpr Text kProjectHelp{"分析方法项目: 文件、校正点、校正",
+                                   "Method projects: files, levels, calibration"};
+inline constexpr Text kProjectNewHelp{
+    "在应用目录下建立方法项目 NAME/NAME.Tzp",
+    "Create a method project NAME/NAME.Tzp under the application directory"};
+inline constexpr Text kMethodNameHelp{"方法名称", "method name"};
+inline constexpr Text kMethodHelp{"定量方法", "quantitation method"};
+inline constexpr Text kBasisHelp{"响应值", "response basis"};
+inline constexpr Text kIdentHelp{"定性方式", "identification"};
+inline constexpr Text kLeftOut{"不给出: -1, 不定量", "left out: -1, nothing"};
+inline constexpr Text kOperatorHelp{"试验员", "operator"};
+inline constexpr Text kSampleNameHelp{"样品名称", "sample name"};
+inline constexpr Text kOrganizationHelp{"实验单位", "laboratory"};
+inline constexpr Text kInfoHelp{"项目信息", "project information"};
+inline constexpr Text kDirHelp{"在这里建立项目文件夹(代替应用目录)",
+                               "create the project folder here instead"};
+inline constexpr Text kShowHelp{
+    "显示方法项目: 项目树、组份表、校正设置",
+    "Print a method project: tree, component table, calibration settings"};
+inline constexpr Text kShowJsonHelp{
+    "全部字段为 JSON,键为项目的字段名(见 --help-json)",
+    "every field as JSON, keyed by the project's field names (see --help-json)"};
+inline constexpr Text kShowAllHelp{"也列出每个字段", "also list every field"};
+inline constexpr Text kShowRawHelp{
+    "也给出占位字段(原样保存,含义未知)",
+    "include the placeholder fields (stored unchanged, meaning unknown)"};
+inline constexpr Text kProjectFileHelp{"方法项目(.Tzp)", "method project (.Tzp)"};
+inline constexpr Text kAddStandardHelp{"把图谱加为最新校正点的标样",
+                                       "Add a chromatogram as a standard of the newest level"};
+inline constexpr Text kAddSampleHelp{"把图谱加为样品", "Add a chromatogram as a sample"};
+inline constexpr Text kRemoveHelp{"删除图谱的文件记录", "Remove the record of a chromatogram"};
+inline constexpr Text kRemoveAllHelp{"删除全部标样或全部样品的记录",
+                                     "Remove every standard or every sample record"};
+inline constexpr Text kWhichHelp{"standards 标样, samples 样品", "standards or samples"};
+inline constexpr Text kSetLevelHelp{"把标样移到另一个校正点",
+                                    "Move a standard to another calibration level"};
+inline constexpr Text kLevelHelp{"校正点,从 1 起;超过点数时新增一点",
+                                 "calibration level, from 1; above the count adds a level"};
+inline constexpr Text kCalibrateHelp{"按标样记录重新校正",
+                                     "Recalibrate from the standards' records"};
+inline constexpr Text kReferenceHelp{
+    "把一个峰设为参照内标(指纹图谱法)",
+    "Make a peak the reference internal standard (fingerprint projects)"};
+inline constexpr Text kStandardFileHelp{"项目的一个标准图谱",
+                                        "a standard chromatogram of the project"};
+inline constexpr Text kPeakNumberHelp{"峰号,从 1 起", "the peak, from 1"};
+inline constexpr Text kReferenceAllHelp{"用于项目的每个标样", "for every standard of the project"};
+inline constexpr Text kReferenceTimeHelp{"保留时间(默认: 峰的保留时间,3 位小数)",
+                                         "retention time (default: the peak's, 3 decimals)"};
+inline constexpr Text kReferenceWindowHelp{"时间间隔(默认 0.01)", "time window (default 0.01)"};
+inline constexpr Text kChromatogramPathHelp{"图谱文件的路径", "the chromatogram's path"};
+inline constexpr Text kComponentHelp{"编辑组份表", "Edit the component table"};
+inline constexpr Text kComponentAddHelp{"增加组份,打印其 ID", "Add a component; prints its ID"};
+inline constexpr Text kComponentNameHelp{"组份名", "component name"};
+inline constexpr Text kRetentionTimeHelp{"保留时间", "retention time"};
+inline constexpr Text kWindowHelp{"定性时间间隔", "identification window"};
+inline constexpr Text kInternalStandardHelp{"此组份是内标物",
+                                            "the component is an internal standard"};
+inline constexpr Text kReferenceIdHelp{"其内标物的 ID", "ID of its internal standard"};
+inline constexpr Text kComponentRemoveHelp{"删除组份", "Remove a component"};
+inline constexpr Text kComponentIdHelp{"组份 ID(project show 的 ID 列)",
+                                       "component ID (the ID column of project show)"};
+inline constexpr Text kConcentrationHelp{"设置某一校正点的浓度", "Set a level's concentration"};
+inline constexpr Text kValueHelp{"浓度", "concentration"};
+inline constexpr Text kCurveHelp{"立即重新拟合: 0 过原点直线, 1 一般直线",
+                                 "Refit at once: 0 through the origin, 1 a general line"};
+inline constexpr Text kCurveTypeHelp{"0 过原点直线, 1 一般直线",
+                                     "0 through the origin, 1 general line"};
+inline constexpr Text kYesHelp{"对程序的提问回答“是”", "answer Yes to the program's questions"};
+inline constexpr Text kNoHelp{"对程序的提问回答“否”(默认)",
+                              "answer No to the program's questions (the default)"};
+inline constexpr Text kIdColumn{"ID", "ID"};
 
 // process and export.
 inline constexpr Text kProcessHelp{

@@ -1,5 +1,6 @@
 #include "cli/IntegrateCommands.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cmath>
 #include <cstdio>
@@ -20,6 +21,8 @@
 #include "core/SyntheticRun.h"
 #include "core/TzdFile.h"
 #include "peaks/Integration.h"
+#include "quant/calc/Calibration.h"
+#include "quant/workflow/ProjectRecords.h"
 
 namespace lx::cli {
 namespace {
@@ -74,6 +77,43 @@ std::string RefusedEventsNotice(const std::string& file, const IntegrationReport
     return rows.empty() ? "" : Format(Tr(texts::kEventsRefused), file.c_str(), rows.c_str()) + "\n";
 }
 
+// Takes what the engine says without showing it.
+class CollectingPrompter : public Prompter {
+public:
+    bool Confirm(const std::string&) override { return false; }
+    void Inform(const std::string& text, Icon) override {
+        m_Told += (m_Told.empty() ? "" : "\n") + text;
+    }
+    const std::string& Told() const { return m_Told; }
+
+private:
+    std::string m_Told;
+};
+
+// Why the project cannot calibrate from its standards' records now (a zero concentration, a
+// zero response, no components), or "": contents quantified with it would not be right.
+std::string CalibrationProblem(const CPrjDoc& project) {
+    CPrjDoc trial = project;
+    CollectingPrompter told;
+    Calibrate(trial, told);
+    return told.Told();
+}
+
+// A standard that lacks one of the components calibrates that component with nothing.
+std::string MissingComponentOfStandard(const CPrjDoc& project, const CTzLabDoc& standard) {
+    if (FindRecord(project, RecordList::kStandards, standard.m_PathName) < 0)
+        return {};
+    for (const CComponentItem& c : project.m_Components) {
+        const bool found =
+            std::any_of(standard.m_Peaks.begin(), standard.m_Peaks.end(),
+                        [&](const PeakRecord& p) { return p.m_Component == c.m_Id; });
+        if (!found)
+            return Format(Tr(texts::kComponentNotFound), c.m_Name.c_str(),
+                          standard.m_PathName.c_str());
+    }
+    return {};
+}
+
 FileOutcome IntegrateOne(const IntegrateOptions& o, const std::string& file, CPrjDoc* project,
                          Prompter& prompter) {
     auto loaded = LoadTzdFile(file);
@@ -87,6 +127,8 @@ FileOutcome IntegrateOne(const IntegrateOptions& o, const std::string& file, CPr
     const IntegrationReport report = IntegrateAndQuantify(doc, prompter);
     FileOutcome outcome;
     outcome.notice = RefusedEventsNotice(file, report);
+    if (project && !o.force)
+        outcome.error = MissingComponentOfStandard(*project, doc);
     outcome.output =
         PeakTableText(file, doc.m_Peaks, o.json || o.jsonArray, project != nullptr, o.raw);
     if (o.inPlace || !o.saveTo.empty()) {
@@ -127,13 +169,39 @@ int Report(const std::vector<FileOutcome>& outcomes, bool jsonArray) {
 // With a project the files go one after another: a standard among them recalibrates the
 // project that quantifies the files after it.
 int RunWithProject(const IntegrateOptions& o, const std::string& home) {
-    return WithProject(o.project, home, std::nullopt,
-                       [&](CPrjDoc& project, CliPrompter& prompter) -> int {
-                           std::vector<FileOutcome> outcomes;
-                           for (const std::string& file : o.files)
-                               outcomes.push_back(IntegrateOne(o, file, &project, prompter));
-                           return Report(outcomes, o.jsonArray);
-                       });
+    return WithProject(
+        o.project, home, std::nullopt, [&](CPrjDoc& project, CliPrompter& prompter) -> int {
+            // Contents that cannot be right are refused rather than printed as if they were.
+            if (!o.force && project.m_Method < 0)
+                return Fail(Format(Tr(texts::kNoMethod), o.project.c_str()));
+            if (!o.force && project.m_IdentMode < 0)
+                return Fail(Format(Tr(texts::kNoIdentMode), o.project.c_str()));
+            std::vector<FileOutcome> outcomes;
+            bool standardsChanged = false;
+            for (const std::string& file : o.files) {
+                const bool standard =
+                    FindRecord(project, RecordList::kStandards, AbsolutePath(file)) >= 0;
+                if (standard) {
+                    // Each standard recalibrates at once, while the next ones still hold their
+                    // old records: what that says on the way is judged once they all are in.
+                    CollectingPrompter onTheWay;
+                    outcomes.push_back(IntegrateOne(o, file, &project, onTheWay));
+                    standardsChanged = true;
+                    continue;
+                }
+                if (const std::string problem = o.force ? "" : CalibrationProblem(project);
+                    !problem.empty()) {
+                    outcomes.push_back({"", "", problem + "\n" + Tr(texts::kSeeMessageAbove)});
+                    continue;
+                }
+                outcomes.push_back(IntegrateOne(o, file, &project, prompter));
+            }
+            if (standardsChanged && !o.force)
+                if (const std::string problem = CalibrationProblem(project); !problem.empty())
+                    outcomes.push_back(
+                        {"", "", problem + "\n" + Tr(texts::kStandardsCannotCalibrate)});
+            return Report(outcomes, o.jsonArray);
+        });
 }
 
 int RunIntegrate(const IntegrateOptions& o, const std::string& home) {
@@ -234,7 +302,7 @@ void AddIntegrateCommands(CLI::App& app, int& exitCode, const std::string& home)
     cmd->add_flag("--raw", o->raw, Tr(texts::kRawPeaksHelp));
     auto* save = cmd->add_option("--save", o->saveTo, Tr(texts::kIntegrateSaveHelp));
     cmd->add_flag("--in-place", o->inPlace, Tr(texts::kIntegrateInPlaceHelp))->excludes(save);
-    cmd->add_flag("--force", o->force, Tr(texts::kForceHelp));
+    cmd->add_flag("--force", o->force, Tr(texts::kQuantifyForceHelp));
     auto& n = o->numbers;
     n.Add(cmd, "--half-width", o->halfWidth, {1, 100000}, texts::kHalfWidthHelp,
           Tr(texts::kSamplesUnit));

@@ -1,5 +1,6 @@
 #include "cli/ProjectCommands.h"
 
+#include <algorithm>
 #include <iostream>
 #include <map>
 #include <memory>
@@ -7,6 +8,7 @@
 #include "cli/CliCommon.h"
 #include "cli/CliTexts.h"
 #include "cli/ComponentCommands.h"
+#include "cli/NumberOptions.h"
 #include "cli/ProjectFile.h"
 #include "cli/ProjectJson.h"
 #include "cli/RecordJson.h"
@@ -25,37 +27,21 @@
 namespace lx::cli {
 namespace {
 
-struct NewOptions {
-    NewProjectSettings settings;
-    std::string dir;
-    std::optional<bool> answer;
-};
-
-int RunNew(const NewOptions& o, const std::string& home) {
-    ProjectList open;
-    CliPrompter prompter(o.answer);
-    const std::string root = o.dir.empty() ? ApplicationDirectory(home) : AbsolutePath(o.dir);
-    CPrjDoc* project = CreateProject(o.settings, root, open, prompter);
-    if (!project)
-        return kFailed;
-    std::cout << project->m_PathName << "\n";
-    return kOk;
-}
-
 void PrintTree(const ProjectTreeNode& node, int depth) {
     std::cout << std::string(static_cast<std::size_t>(depth) * 2, ' ') << node.m_Text << "\n";
     for (const ProjectTreeNode& child : node.m_Children)
         PrintTree(child, depth + 1);
 }
 
+// The component table as the window shows it, with the ID the component commands take first.
 void PrintComponentTable(const CPrjDoc& project) {
     const auto columns = ComponentColumns(project);
-    std::vector<std::string> headers;
+    std::vector<std::string> headers{Tr(texts::kIdColumn)};
     for (const ComponentColumn& c : columns)
         headers.push_back(c.header);
     std::vector<std::vector<std::string>> rows;
     for (std::size_t row = 0; row < project.m_Components.size(); ++row) {
-        rows.emplace_back();
+        rows.push_back({std::to_string(project.m_Components[row].m_Id)});
         for (const ComponentColumn& c : columns)
             rows.back().push_back(ComponentCellText(project, static_cast<int>(row), c));
     }
@@ -65,6 +51,7 @@ void PrintComponentTable(const CPrjDoc& project) {
 struct ShowOptions {
     std::string project;
     bool json = false;
+    bool all = false;
     bool raw = false;
 };
 
@@ -87,7 +74,8 @@ int RunShow(const ShowOptions& o, const std::string& home) {
         for (const auto& row : settings.m_Rows)
             rows.push_back(row.m_Cells);
         std::cout << TextTable(settings.m_Headers, rows);
-        std::cout << "\n" << ToText(tree);
+        if (o.all)
+            std::cout << "\n" << ToText(tree);
         return kOk;
     });
 }
@@ -110,11 +98,12 @@ struct RecordOptions {
     std::string project;
     std::string file;
     std::string which;
-    int level = 0;
-    int peak = -1;
+    std::optional<int> level;
+    std::optional<int> peak;  // from 1
     bool all = false;
     std::optional<double> time, window;
     std::optional<bool> answer;
+    NumberOptions numbers;
 };
 
 int RunAddStandard(const RecordOptions& o, const std::string& home) {
@@ -136,12 +125,15 @@ int RunRemove(const RecordOptions& o, const std::string& home) {
         o.project, home, o.answer, [&](CPrjDoc& project, CliPrompter& prompter) -> int {
             const auto record = FindAnyRecord(project, o.file);
             if (!record)
-                return Fail(Format(texts::kNoSuchRecord, o.file.c_str()));
+                return Fail(Format(Tr(texts::kNoSuchRecord), o.file.c_str()));
             return RemoveRecord(project, record->first, record->second, prompter) ? kOk : kFailed;
         });
 }
 
 int RunRemoveAll(const RecordOptions& o, const std::string& home) {
+    if (o.which != "samples" && o.which != "standards")
+        return UsageError(
+            Format(Tr(texts::kNotAChoice), "WHICH", o.which.c_str(), "standards, samples"));
     return WithProject(o.project, home, o.answer,
                        [&](CPrjDoc& project, CliPrompter& prompter) -> int {
                            const RecordList list =
@@ -154,9 +146,9 @@ int RunSetLevel(const RecordOptions& o, const std::string& home) {
     return WithProject(o.project, home, o.answer, [&](CPrjDoc& project, CliPrompter&) -> int {
         const auto record = FindAnyRecord(project, o.file);
         if (!record || record->first != RecordList::kStandards)
-            return Fail(Format(texts::kNoSuchRecord, o.file.c_str()));
-        if (!SetStandardLevel(project, record->second, o.level))
-            return Fail(Format(texts::kNoSuchLevel, o.level));
+            return Fail(Format(Tr(texts::kNoSuchRecord), o.file.c_str()));
+        if (!SetStandardLevel(project, record->second, *o.level))
+            return Fail(Format(Tr(texts::kNoSuchLevel), *o.level));
         return kOk;
     });
 }
@@ -176,18 +168,19 @@ int RunReference(const RecordOptions& o, const std::string& home) {
     return WithProject(
         o.project, home, o.answer, [&](CPrjDoc& project, CliPrompter& prompter) -> int {
             if (project.m_Method != kFingerprint)
-                return Fail(texts::kNotFingerprint);
+                return Fail(Tr(texts::kNotFingerprint));
             auto doc = LoadTzdFile(AbsolutePath(o.file));
             if (!doc.ok())
                 return Fail(doc.error());
-            if (o.peak < 0 || static_cast<std::size_t>(o.peak) >= doc->m_Peaks.size())
-                return Fail(Format(texts::kNoSuchPeak, o.peak));
+            const int peak = *o.peak - 1;
+            if (static_cast<std::size_t>(peak) >= doc->m_Peaks.size())
+                return Fail(Format(Tr(texts::kNoSuchPeak), *o.peak));
             ReferencePeak reference =
-                ProposedReference(doc->m_Peaks[static_cast<std::size_t>(o.peak)]);
+                ProposedReference(doc->m_Peaks[static_cast<std::size_t>(peak)]);
             reference.m_RetentionTime = o.time.value_or(reference.m_RetentionTime);
             reference.m_Window = o.window.value_or(reference.m_Window);
-            if (!SetReferencePeak(project, doc.value(), o.peak, reference, o.all, prompter))
-                return Fail(Format(texts::kNoSuchRecord, o.file.c_str()));
+            if (!SetReferencePeak(project, doc.value(), peak, reference, o.all, prompter))
+                return Fail(Format(Tr(texts::kNoSuchRecord), o.file.c_str()));
             return kOk;
         });
 }
@@ -200,102 +193,157 @@ const std::map<std::string, int> kBases{{"area", 0}, {"height", 1}};
 const std::map<std::string, int> kIdentModes{
     {"time-band", 0}, {"relative-window", 1}, {"nearest", 2}, {"elution-order", 3}};
 
-// A radio group of the wizard: a name or its code (the transformer takes either).
-void AddChoice(CLI::App* cmd, const std::string& name, std::int32_t& value,
-               const std::map<std::string, int>& names, const std::string& help) {
-    std::string choices;
+// A radio group of the wizard: a name or its code, checked after parsing.
+struct Choice {
+    std::string name;
+    const std::map<std::string, int>* names;
+    std::string text;
+    std::int32_t* value;
+};
+
+std::string ChoiceList(const std::map<std::string, int>& names) {
+    std::vector<std::pair<int, std::string>> byCode;
     for (const auto& [text, code] : names)
-        choices += (choices.empty() ? "" : ", ") + text + "=" + std::to_string(code);
-    cmd->add_option(name, value, help + ": " + choices + " (left out: -1, nothing)")
-        ->transform(CLI::CheckedTransformer(names).description(""))
+        byCode.emplace_back(code, text);
+    std::sort(byCode.begin(), byCode.end());
+    std::string list;
+    for (const auto& [code, text] : byCode)
+        list += (list.empty() ? "" : ", ") + text + " (" + std::to_string(code) + ")";
+    return list;
+}
+
+// The value of every given choice; the refusal of the first unknown one, or "".
+std::string StoreChoices(const std::vector<Choice>& choices) {
+    for (const Choice& c : choices) {
+        if (c.text.empty())
+            continue;
+        int code = -2;
+        if (const auto named = c.names->find(c.text); named != c.names->end())
+            code = named->second;
+        else
+            for (const auto& [text, value] : *c.names)
+                if (std::to_string(value) == c.text)
+                    code = value;
+        if (code < 0)
+            return Format(Tr(texts::kNotAChoice), c.name.c_str(), c.text.c_str(),
+                          ChoiceList(*c.names).c_str());
+        *c.value = code;
+    }
+    return {};
+}
+
+struct NewOptions {
+    NewProjectSettings settings;
+    std::string dir;
+    std::optional<bool> answer;
+    std::vector<Choice> choices;
+};
+
+int RunNew(const NewOptions& o, const std::string& home) {
+    ProjectList open;
+    CliPrompter prompter(o.answer);
+    const std::string root = o.dir.empty() ? ApplicationDirectory(home) : AbsolutePath(o.dir);
+    CPrjDoc* project = CreateProject(o.settings, root, open, prompter);
+    if (!project)
+        return kFailed;
+    std::cout << project->m_PathName << "\n";
+    return kOk;
+}
+
+void AddChoice(CLI::App* cmd, NewOptions& o, const std::string& name, std::int32_t& value,
+               const std::map<std::string, int>& names, const Text& help) {
+    o.choices.push_back({name, &names, "", &value});
+    cmd->add_option(name, o.choices.back().text,
+                    std::string(Tr(help)) + ": " + ChoiceList(names) + "; " + Tr(texts::kLeftOut))
         ->type_name("NAME|CODE");
 }
 
 void AddNew(CLI::App* project, int& exitCode, const std::string& home) {
     auto o = std::make_shared<NewOptions>();
-    auto* cmd = project->add_subcommand(
-        "new", "Create a method project NAME/NAME.Tzp under the application directory");
-    cmd->add_option("NAME", o->settings.m_MethodName, "method name")->required();
-    AddChoice(cmd, "--method", o->settings.m_Method, kMethods, "quantitation method");
-    AddChoice(cmd, "--basis", o->settings.m_Basis, kBases, "response basis");
-    AddChoice(cmd, "--ident", o->settings.m_IdentMode, kIdentModes, "identification");
-    cmd->add_option("--operator", o->settings.m_Operator);
-    cmd->add_option("--sample", o->settings.m_SampleName);
-    cmd->add_option("--organization", o->settings.m_Organization);
-    cmd->add_option("--info", o->settings.m_Information, "project information");
-    cmd->add_option("--dir", o->dir, "create the project folder here instead");
+    o->choices.reserve(3);  // the options hold pointers into it
+    auto* cmd = project->add_subcommand("new", Tr(texts::kProjectNewHelp));
+    cmd->add_option("NAME", o->settings.m_MethodName, Tr(texts::kMethodNameHelp))->required();
+    AddChoice(cmd, *o, "--method", o->settings.m_Method, kMethods, texts::kMethodHelp);
+    AddChoice(cmd, *o, "--basis", o->settings.m_Basis, kBases, texts::kBasisHelp);
+    AddChoice(cmd, *o, "--ident", o->settings.m_IdentMode, kIdentModes, texts::kIdentHelp);
+    cmd->add_option("--operator", o->settings.m_Operator, Tr(texts::kOperatorHelp));
+    cmd->add_option("--sample", o->settings.m_SampleName, Tr(texts::kSampleNameHelp));
+    cmd->add_option("--organization", o->settings.m_Organization, Tr(texts::kOrganizationHelp));
+    cmd->add_option("--info", o->settings.m_Information, Tr(texts::kInfoHelp));
+    cmd->add_option("--dir", o->dir, Tr(texts::kDirHelp));
     AddAnswerFlags(cmd, o->answer);
-    cmd->callback([o, &exitCode, &home] { exitCode = RunNew(*o, home); });
+    cmd->callback([o, &exitCode, &home] {
+        const std::string refused = StoreChoices(o->choices);
+        exitCode = refused.empty() ? RunNew(*o, home) : UsageError(refused);
+    });
 }
 
 using RecordRunner = int (*)(const RecordOptions&, const std::string&);
 
 CLI::App* AddRecordCommand(CLI::App* project, int& exitCode, const std::string& home,
-                           const std::string& name, const std::string& help, RecordRunner run,
+                           const std::string& name, const Text& help, RecordRunner run,
                            std::shared_ptr<RecordOptions> o) {
-    auto* cmd = project->add_subcommand(name, help);
-    cmd->add_option("PROJECT", o->project, "method project (.Tzp)")->required();
+    auto* cmd = project->add_subcommand(name, Tr(help));
+    cmd->add_option("PROJECT", o->project, Tr(texts::kProjectFileHelp))->required();
     AddAnswerFlags(cmd, o->answer);
-    cmd->callback([o, run, &exitCode, &home] { exitCode = run(*o, home); });
+    cmd->callback([o, run, &exitCode, &home] {
+        const std::string refused = o->numbers.Store();
+        exitCode = refused.empty() ? run(*o, home) : UsageError(refused);
+    });
     return cmd;
 }
 
 }  // namespace
 
 void AddProjectCommands(CLI::App& app, int& exitCode, const std::string& home) {
-    auto* project = app.add_subcommand("project", "Method projects: files, levels, calibration");
+    auto* project = app.add_subcommand("project", Tr(texts::kProjectHelp));
     project->require_subcommand(1);
     AddNew(project, exitCode, home);
 
     auto show = std::make_shared<ShowOptions>();
-    auto* showCmd = project->add_subcommand("show", "Print a method project");
-    showCmd->add_option("PROJECT", show->project)->required();
-    showCmd->add_flag("--json", show->json, "every field, keyed by the project's field names");
-    showCmd->add_flag("--raw", show->raw,
-                      "include the placeholder fields (stored unchanged, meaning unknown: "
-                      "m_Text8, m_FieldA, m_Reserved, m_Values1, m_ValueD, ...)");
+    auto* showCmd = project->add_subcommand("show", Tr(texts::kShowHelp));
+    showCmd->add_option("PROJECT", show->project, Tr(texts::kProjectFileHelp))->required();
+    showCmd->add_flag("--json", show->json, Tr(texts::kShowJsonHelp));
+    showCmd->add_flag("--all", show->all, Tr(texts::kShowAllHelp));
+    showCmd->add_flag("--raw", show->raw, Tr(texts::kShowRawHelp));
     showCmd->callback([show, &exitCode, &home] { exitCode = RunShow(*show, home); });
 
     auto o = std::make_shared<RecordOptions>();
-    AddRecordCommand(project, exitCode, home, "add-standard",
-                     "Add a chromatogram as a standard of the newest level", RunAddStandard, o)
-        ->add_option("FILE", o->file, "chromatogram (.Tzd)")
+    AddRecordCommand(project, exitCode, home, "add-standard", texts::kAddStandardHelp,
+                     RunAddStandard, o)
+        ->add_option("FILE", o->file, Tr(texts::kInHelp))
         ->required();
     o = std::make_shared<RecordOptions>();
-    AddRecordCommand(project, exitCode, home, "add-sample", "Add a chromatogram as a sample",
-                     RunAddSample, o)
-        ->add_option("FILE", o->file, "chromatogram (.Tzd)")
+    AddRecordCommand(project, exitCode, home, "add-sample", texts::kAddSampleHelp, RunAddSample, o)
+        ->add_option("FILE", o->file, Tr(texts::kInHelp))
         ->required();
     o = std::make_shared<RecordOptions>();
-    AddRecordCommand(project, exitCode, home, "remove", "Remove the record of a chromatogram",
-                     RunRemove, o)
-        ->add_option("FILE", o->file, "the chromatogram's path")
+    AddRecordCommand(project, exitCode, home, "remove", texts::kRemoveHelp, RunRemove, o)
+        ->add_option("FILE", o->file, Tr(texts::kChromatogramPathHelp))
         ->required();
     o = std::make_shared<RecordOptions>();
-    AddRecordCommand(project, exitCode, home, "remove-all",
-                     "Remove every standard or every sample record", RunRemoveAll, o)
-        ->add_option("WHICH", o->which)
-        ->required()
-        ->check(CLI::IsMember({"standards", "samples"}));
+    AddRecordCommand(project, exitCode, home, "remove-all", texts::kRemoveAllHelp, RunRemoveAll, o)
+        ->add_option("WHICH", o->which, Tr(texts::kWhichHelp))
+        ->required();
     o = std::make_shared<RecordOptions>();
-    auto* setLevel =
-        AddRecordCommand(project, exitCode, home, "set-level",
-                         "Move a standard to another calibration level", RunSetLevel, o);
-    setLevel->add_option("FILE", o->file, "the standard's path")->required();
-    setLevel->add_option("LEVEL", o->level, "from 1; above the count adds a level")->required();
+    auto* setLevel = AddRecordCommand(project, exitCode, home, "set-level", texts::kSetLevelHelp,
+                                      RunSetLevel, o);
+    setLevel->add_option("FILE", o->file, Tr(texts::kChromatogramPathHelp))->required();
+    // A positional number: checked like the options.
+    o->numbers.Add(setLevel, "LEVEL", o->level, {1, 1000}, texts::kLevelHelp)->required();
     o = std::make_shared<RecordOptions>();
-    AddRecordCommand(project, exitCode, home, "calibrate",
-                     "Recalibrate from the standards' records", RunCalibrate, o);
+    AddRecordCommand(project, exitCode, home, "calibrate", texts::kCalibrateHelp, RunCalibrate, o);
     o = std::make_shared<RecordOptions>();
-    auto* reference = AddRecordCommand(project, exitCode, home, "reference",
-                                       "Make a peak the reference internal standard "
-                                       "(fingerprint projects)",
+    auto* reference = AddRecordCommand(project, exitCode, home, "reference", texts::kReferenceHelp,
                                        RunReference, o);
-    reference->add_option("FILE", o->file, "a standard chromatogram of the project")->required();
-    reference->add_option("--peak", o->peak, "the peak, from 0")->required();
-    reference->add_flag("--all", o->all, "for every standard of the project");
-    reference->add_option("--time", o->time, "retention time (default: the peak's, 3 decimals)");
-    reference->add_option("--window", o->window, "time window (default 0.01)");
+    reference->add_option("FILE", o->file, Tr(texts::kStandardFileHelp))->required();
+    o->numbers.Add(reference, "--peak", o->peak, {1, 2147483647}, texts::kPeakNumberHelp)
+        ->required();
+    reference->add_flag("--all", o->all, Tr(texts::kReferenceAllHelp));
+    o->numbers.Add(reference, "--time", o->time, {0, 100000}, texts::kReferenceTimeHelp,
+                   Tr(texts::kMinutesUnit));
+    o->numbers.Add(reference, "--window", o->window, {0, 100000}, texts::kReferenceWindowHelp,
+                   Tr(texts::kMinutesUnit));
 
     AddComponentCommands(project, exitCode, home);
 }

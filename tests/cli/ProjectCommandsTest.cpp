@@ -106,6 +106,57 @@ TEST_F(CliProject, ExternalStandardCalibrateThenQuantify) {
     EXPECT_NE(shown.out.find(" 标 准 品 文 件 名 "), std::string::npos);
 }
 
+// Contents that cannot be right are refused with the reason instead of printed; --force
+// quantifies anyway, as the workstation would.
+TEST_F(CliProject, QuantitationThatCannotBeRightIsRefused) {
+    const std::string sample = Mixture("s.Tzd", "1.5");
+    Ok({"project", "new", "无方法"});
+    const std::string bare = dir.Path("app/无方法/无方法.Tzp");
+    const auto noMethod = Cli({"integrate", sample, "--project", bare});
+    EXPECT_EQ(noMethod.exitCode, 1);
+    EXPECT_NE(noMethod.err.find("没有选择定量方法"), std::string::npos) << noMethod.err;
+    EXPECT_EQ(noMethod.out, "");
+    EXPECT_EQ(Cli({"integrate", sample, "--project", bare, "--force"}).exitCode, 0);
+    Ok({"project", "new", "无定性", "--method", "external-standard"});
+    const auto noIdent = Cli({"integrate", sample, "--project", dir.Path("app/无定性/无定性.Tzp")});
+    EXPECT_EQ(noIdent.exitCode, 1);
+    EXPECT_NE(noIdent.err.find("没有选择定性方式"), std::string::npos) << noIdent.err;
+
+    // Two levels, the second one's concentration never set: the sample is not quantified.
+    NewProject("external-standard");
+    Ok({"project", "component", project, "add", "--name", "苯", "--time", "2", "--window", "0.1"});
+    Ok({"project", "component", project, "add", "--name", "甲苯", "--time", "4", "--window",
+        "0.1"});
+    Ok({"project", "component", project, "concentration", "--id", "1", "--level", "1", "--value",
+        "1"});
+    Ok({"project", "component", project, "concentration", "--id", "2", "--level", "1", "--value",
+        "1"});
+    const std::string std1 = Mixture("std1.Tzd", "1");
+    const std::string std2 = Mixture("std2.Tzd", "2");
+    Ok({"project", "add-standard", project, std1});
+    Ok({"project", "add-standard", project, std2});
+    Ok({"project", "set-level", project, std2, "2"});
+    const auto standards = Cli({"integrate", std1, std2, "--project", project});
+    EXPECT_EQ(standards.exitCode, 1);
+    EXPECT_NE(standards.err.find("某些组份浓度为零"), std::string::npos) << standards.err;
+    const auto quantified = Cli({"integrate", sample, "--project", project});
+    EXPECT_EQ(quantified.exitCode, 1);
+    EXPECT_NE(quantified.err.find("样品未定量"), std::string::npos) << quantified.err;
+    EXPECT_EQ(Cli({"integrate", sample, "--project", project, "--force"}).exitCode, 0);
+
+    // With the concentrations set it calibrates; a component no standard holds is refused.
+    for (const char* id : {"1", "2"})
+        Ok({"project", "component", project, "concentration", "--id", id, "--level", "2", "--value",
+            "2"});
+    Ok({"integrate", std1, std2, "--project", project});
+    Ok({"integrate", sample, "--project", project});
+    Ok({"project", "component", project, "add", "--name", "乙苯", "--time", "7", "--window",
+        "0.1"});
+    const auto missing = Cli({"integrate", std1, "--project", project});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_NE(missing.err.find("中未找到组份[乙苯]"), std::string::npos) << missing.err;
+}
+
 TEST_F(CliProject, RefusalsExitOneWithTheProgramsMessage) {
     auto bad = Cli({"project", "new", "a.b"});
     EXPECT_EQ(bad.exitCode, 1);
@@ -135,7 +186,7 @@ TEST_F(CliProject, RefusalsExitOneWithTheProgramsMessage) {
     auto calibrate = Cli({"project", "calibrate", project});
     EXPECT_EQ(calibrate.exitCode, 1);
     EXPECT_EQ(calibrate.err, "组份表为空,请重新设置组份表!\n");
-    auto reference = Cli({"project", "reference", project, run, "--peak", "0"});
+    auto reference = Cli({"project", "reference", project, run, "--peak", "1"});
     EXPECT_EQ(reference.exitCode, 1);
     EXPECT_EQ(reference.err, "项目不是指纹图谱法,不能设置参照内标!\n");
     auto noProject = Cli({"integrate", run, "--project", dir.Path("none.Tzp")});
@@ -173,13 +224,13 @@ TEST_F(CliProject, ComponentsLevelsAndReferencePeaks) {
     EXPECT_EQ(p["m_Standards"][1]["m_Repeat"], 2);
     EXPECT_EQ(p["m_Components"][0]["m_Points"].size(), 1u);
 
-    Ok({"project", "reference", project, s2, "--peak", "1", "--window", "0.05", "--yes"});
+    Ok({"project", "reference", project, s2, "--peak", "2", "--window", "0.05", "--yes"});
     p = Show();
     EXPECT_EQ(p["m_Standards"][0]["m_RefRetentionTime"], 3.999);
     EXPECT_EQ(p["m_Standards"][0]["m_RefWindow"], 0.05);
     EXPECT_GT(p["m_Standards"][0]["m_RefArea"].get<double>(), 1e6);
     EXPECT_EQ(p["m_Standards"][1]["m_RefArea"], 0.0);
-    Ok({"project", "reference", project, s2, "--peak", "0", "--all", "--yes"});
+    Ok({"project", "reference", project, s2, "--peak", "1", "--all", "--yes"});
     EXPECT_EQ(Show()["m_Standards"][1]["m_RefRetentionTime"], 1.999);
 
     Ok({"project", "component", project, "remove", "--id", "2", "--yes"});
@@ -240,10 +291,14 @@ TEST_F(CliProject, ShowHidesThePlaceholdersUnlessRaw) {
     }
     EXPECT_EQ(strippedKeys, shownKeys);
 
-    const auto text = Cli({"project", "show", project, "--raw"});
+    // The readable view is short; --all adds every field, --raw the placeholders too.
+    const auto text = Cli({"project", "show", project, "--all", "--raw"});
     ASSERT_EQ(text.exitCode, 0);
     EXPECT_NE(text.out.find("m_Text8: "), std::string::npos);
-    EXPECT_EQ(Cli({"project", "show", project}).out.find("m_Text8: "), std::string::npos);
+    const auto everyField = Cli({"project", "show", project, "--all"});
+    EXPECT_NE(everyField.out.find("m_Method: "), std::string::npos);
+    EXPECT_EQ(everyField.out.find("m_Text8: "), std::string::npos);
+    EXPECT_EQ(Cli({"project", "show", project}).out.find("m_Method: "), std::string::npos);
 }
 
 }  // namespace
