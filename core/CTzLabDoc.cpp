@@ -25,40 +25,40 @@ std::string_view CTzLabDoc::Serialize(ArchiveReader& ar) {
         return ar.Failed();
     };
     if (failed(m_Version))
-        return texts::kPartVersion;
+        return Tr(texts::kPartVersion);
     VisitSampleInfo(*this, [&](Field, auto& v) { LoadValue(ar, v); });
     if (ar.Failed())
-        return texts::kPartSampleInfo;
+        return Tr(texts::kPartSampleInfo);
     if (failed(m_Samples))
-        return texts::kPartSamples;
+        return Tr(texts::kPartSamples);
     if (failed(m_ChannelSetup))
-        return texts::kPartChannelSetup;
+        return Tr(texts::kPartChannelSetup);
     if (failed(m_DisplayTop) || failed(m_DisplayBottom))
-        return texts::kPartDisplayRange;
+        return Tr(texts::kPartDisplayRange);
     if (failed(m_Params))
-        return texts::kPartParams;
+        return Tr(texts::kPartParams);
     if (failed(m_TimeProgram))
-        return texts::kPartTimeProgram;
+        return Tr(texts::kPartTimeProgram);
     if (failed(m_Peaks))
-        return texts::kPartPeaks;
+        return Tr(texts::kPartPeaks);
     if (failed(m_PrintSettings))
-        return texts::kPartPrintSettings;
+        return Tr(texts::kPartPrintSettings);
     // The version comparisons are those of the files in the field: 1.9 in single precision for
     // the events, but the stored 1.9f is not "above 1.9" in double precision for the column
     // length, so a 1.9 file has events and no column length.
     if (m_Version >= 1.9f) {
         if (failed(m_UseManualEvents) || failed(m_ManualEvents))
-            return texts::kPartManualEvents;
+            return Tr(texts::kPartManualEvents);
     }
     if (m_Version < 1.2f)
         m_PrintSettings.lineSpacing = 0.5f;
     if (static_cast<double>(m_Version) > 1.9) {
         if (failed(m_ColumnLength))
-            return texts::kPartColumnLength;
+            return Tr(texts::kPartColumnLength);
     }
     if (static_cast<double>(m_Version) > 2.0) {
         if (failed(m_IsConc2) || failed(m_IsConc3))
-            return texts::kPartIsConc;
+            return Tr(texts::kPartIsConc);
     }
     m_Samples.m_Loaded = 1;
     return {};

@@ -93,8 +93,8 @@ public:
     // record itself is left as it is.
     void Serialize(ArchiveWriter& ar) const;
     // Loads what the stored version provides; absent sections keep their defaults. Returns the
-    // name of the part that was cut short or damaged, or an empty view on success; after a
-    // failure the record is half-read, so load into a fresh record and drop it.
+    // name of the part, in the operator's language, that was cut short or damaged, or an empty view
+    // on success; after a failure the record is half-read, so load into a fresh record and drop it.
     std::string_view Serialize(ArchiveReader& ar);
 
     // Minutes of an index span: n / rate / 60, the rate dividing first.

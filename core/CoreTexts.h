@@ -5,12 +5,8 @@
 
 namespace lx::texts {
 
-inline constexpr const char* kOpenFileFailed = "打开文件[%s]失败!";
-// Path, then the part of the file where the bytes ran out or made no sense.
-inline constexpr const char* kFileDamaged = "文件[%s]已损坏或不完整(%s),无法打开!";
-// Path, then the system's reason.
-inline constexpr const char* kSaveFileFailed = "保存文件[%s]失败!(%s)";
-
+// Path. The analysis window says no more than this, whatever the reason.
+inline constexpr Text kOpenFileFailed{"打开文件[%s]失败!", "Cannot open file [%s]!"};
 // Path, then why it could not be opened.
 inline constexpr Text kOpenFileFailedBecause{"打开文件[%s]失败!(%s)",
                                              "Cannot open file [%s]! (%s)"};
@@ -18,16 +14,16 @@ inline constexpr Text kReasonMissing{"文件不存在", "no such file"};
 inline constexpr Text kReasonNoPermission{"没有读取权限", "permission denied"};
 inline constexpr Text kReasonFolder{"这是一个文件夹", "it is a folder"};
 // Path, then the system's reason, made plainer for the common ones.
-inline constexpr Text kSaveFileFailedText{"保存文件[%s]失败!(%s)", "Saving file [%s] failed! (%s)"};
+inline constexpr Text kSaveFileFailed{"保存文件[%s]失败!(%s)", "Saving file [%s] failed! (%s)"};
 inline constexpr Text kReasonDiskFull{"磁盘已满,请腾出空间后重试",
                                       "the disk is full; free some space and try again"};
 inline constexpr Text kReasonCannotWrite{
     "没有写入权限,请换一个文件夹或检查权限",
     "no permission to write there; choose another folder or check the permissions"};
 inline constexpr Text kReasonNoFolder{"文件夹不存在", "the folder does not exist"};
-inline constexpr Text kFileDamagedText{
-    "文件[%s]已损坏或不完整(%s),无法打开!",
-    "File [%s] is damaged or incomplete (%s) and cannot be opened!"};
+// Path, then the part of the file where the bytes ran out or made no sense.
+inline constexpr Text kFileDamaged{"文件[%s]已损坏或不完整(%s),无法打开!",
+                                   "File [%s] is damaged or incomplete (%s) and cannot be opened!"};
 // Path, the kind expected, the kind it seems to be.
 inline constexpr Text kWrongKind{"文件[%s]不是%s,而是%s,无法打开!",
                                  "File [%s] is not %s but %s, so it cannot be opened!"};
@@ -38,17 +34,17 @@ inline constexpr Text kKindText{"文本文件", "a text file"};
 inline constexpr Text kKindOther{"未知格式的文件", "a file of an unknown kind"};
 
 // Parts of a chromatogram file, named in kFileDamaged.
-inline constexpr const char* kPartVersion = "版本号";
-inline constexpr const char* kPartSampleInfo = "样品信息";
-inline constexpr const char* kPartSamples = "采样数据";
-inline constexpr const char* kPartChannelSetup = "采样参数";
-inline constexpr const char* kPartDisplayRange = "显示范围";
-inline constexpr const char* kPartParams = "判峰参数";
-inline constexpr const char* kPartTimeProgram = "时间程序";
-inline constexpr const char* kPartPeaks = "峰表";
-inline constexpr const char* kPartPrintSettings = "打印设置";
-inline constexpr const char* kPartManualEvents = "手动积分事件";
-inline constexpr const char* kPartColumnLength = "色谱柱长";
-inline constexpr const char* kPartIsConc = "内标物浓度";
+inline constexpr Text kPartVersion{"版本号", "version"};
+inline constexpr Text kPartSampleInfo{"样品信息", "sample information"};
+inline constexpr Text kPartSamples{"采样数据", "sampled data"};
+inline constexpr Text kPartChannelSetup{"采样参数", "acquisition settings"};
+inline constexpr Text kPartDisplayRange{"显示范围", "display range"};
+inline constexpr Text kPartParams{"判峰参数", "peak detection parameters"};
+inline constexpr Text kPartTimeProgram{"时间程序", "time program"};
+inline constexpr Text kPartPeaks{"峰表", "peak table"};
+inline constexpr Text kPartPrintSettings{"打印设置", "print settings"};
+inline constexpr Text kPartManualEvents{"手动积分事件", "manual integration events"};
+inline constexpr Text kPartColumnLength{"色谱柱长", "column length"};
+inline constexpr Text kPartIsConc{"内标物浓度", "internal standard concentrations"};
 
 }  // namespace lx::texts

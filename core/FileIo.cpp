@@ -43,7 +43,7 @@ std::string SaveFailed(const std::string& path, int err) {
                              ? Tr(texts::kReasonCannotWrite)
                          : err == ENOENT ? Tr(texts::kReasonNoFolder)
                                          : std::strerror(err);
-    return Format(Tr(texts::kSaveFileFailedText), path.c_str(), reason);
+    return Format(Tr(texts::kSaveFileFailed), path.c_str(), reason);
 }
 
 std::string OpenFailed(const std::string& path, int err, bool folder) {

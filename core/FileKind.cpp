@@ -58,7 +58,7 @@ std::string LoadFailureMessage(const std::string& path, FileKind expected,
     if (kind != expected && kind != FileKind::Other)
         return Format(Tr(texts::kWrongKind), path.c_str(), Tr(KindName(expected)),
                       Tr(KindName(kind)));
-    return Format(Tr(texts::kFileDamagedText), path.c_str(), std::string(failedPart).c_str());
+    return Format(Tr(texts::kFileDamaged), path.c_str(), std::string(failedPart).c_str());
 }
 
 }  // namespace lx

@@ -69,7 +69,7 @@ bool OverlayList::Load(const std::string& path, Prompter& prompter) {
     auto loaded = LoadTzdFile(path);
     if (!loaded.ok()) {
         // The analysis window says only that the file could not be opened, whatever the reason.
-        prompter.Inform(Format(texts::kOpenFileFailed, path.c_str()), Prompter::Icon::Warning);
+        prompter.Inform(Format(Tr(texts::kOpenFileFailed), path.c_str()), Prompter::Icon::Warning);
         return false;
     }
     Add(std::move(loaded.value()), path, false);

@@ -184,8 +184,8 @@ public:
     // project itself is left as it is (SaveTzpFile moves it to version 18).
     void Serialize(ArchiveWriter& ar) const;
     // Loads what the stored version provides; fields of later versions keep their values.
-    // Returns the part that was cut short or damaged, or an empty view. Load into a fresh
-    // project and drop it after a failure.
+    // Returns the part that was cut short or damaged, named in the operator's language, or an
+    // empty view. Load into a fresh project and drop it after a failure.
     std::string_view Serialize(ArchiveReader& ar);
 
     // Equal when every stored field is: where the project was opened from, under which

@@ -59,8 +59,8 @@ const char* Validate(const CPrjDoc& project) {
                 else if (c.m_Points[k].m_Concentration <= 0)
                     zeroConcentration = true;
             }
-    return zeroResponse        ? texts::kZeroResponse
-           : zeroConcentration ? texts::kZeroConcentration
+    return zeroResponse        ? Tr(texts::kZeroResponse)
+           : zeroConcentration ? Tr(texts::kZeroConcentration)
                                : nullptr;
 }
 
@@ -157,7 +157,7 @@ std::optional<std::vector<CurvePoint>> CalibrationPoints(CPrjDoc& project, CComp
 bool Calibrate(CPrjDoc& project, Prompter& prompter) {
     if (project.m_Components.empty()) {
         if (project.m_Method != kNormalization)
-            prompter.Inform(texts::kEmptyComponentTable, Prompter::Icon::Warning);
+            prompter.Inform(Tr(texts::kEmptyComponentTable), Prompter::Icon::Warning);
         return false;
     }
     RebuildRepeats(project);

@@ -47,16 +47,16 @@ std::string_view CPrjDoc::Serialize(ArchiveReader& ar) {
         LoadValue(ar, m_Text9);
     VisitLevels(*this, load);
     if (ar.Failed() || m_LevelCount > kMaxLevelCount)
-        return texts::kPartProjectInfo;
+        return Tr(texts::kPartProjectInfo);
     VisitFileLists(*this, load);
     if (ar.Failed())
-        return texts::kPartFileLists;
+        return Tr(texts::kPartFileLists);
     // A cut in the settings is reported with the component table that follows them.
     VisitSettings(*this, load);
     SkipTag(ar);
     LoadValue(ar, m_Components);
     if (ar.Failed())
-        return texts::kPartComponents;
+        return Tr(texts::kPartComponents);
     VisitTemplate(*this, [&](Field, auto& v) {
         SkipTag(ar);
         LoadValue(ar, v);
@@ -70,7 +70,7 @@ std::string_view CPrjDoc::Serialize(ArchiveReader& ar) {
         LoadValue(ar, m_ValueF);
     }
     if (ar.Failed())
-        return texts::kPartMethodTemplate;
+        return Tr(texts::kPartMethodTemplate);
     return {};
 }
 

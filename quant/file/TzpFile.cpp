@@ -3,20 +3,24 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
+#include <functional>
+#include <vector>
 
-#include "core/CoreTexts.h"
 #include "core/FileIo.h"
-#include "core/Format.h"
+#include "core/FileKind.h"
 
 namespace lx {
 namespace {
 
-Result<CPrjDoc> Load(ArchiveReader& ar, const std::string& name) {
+// A file that fails to load is named for what it is (a chromatogram, a text, nothing at all)
+// before it is called damaged; `head` gives its first bytes only then.
+Result<CPrjDoc> Load(ArchiveReader& ar, const std::string& name,
+                     const std::function<std::vector<std::uint8_t>()>& head) {
     CPrjDoc project;
     const std::string_view failedPart = project.Serialize(ar);
     if (!failedPart.empty())
         return Result<CPrjDoc>::Failure(
-            Format(texts::kFileDamaged, name.c_str(), std::string(failedPart).c_str()));
+            LoadFailureMessage(name, FileKind::Project, failedPart, head()));
     return project;
 }
 
@@ -43,7 +47,7 @@ Result<CPrjDoc> LoadTzpFile(const std::string& path, const std::string& appDir) 
     auto file = InputFile::Open(path);
     if (!file.ok())
         return Result<CPrjDoc>::Failure(file.error());
-    auto project = Load(file->Reader(), path);
+    auto project = Load(file->Reader(), path, [&] { return file->Head(512); });
     if (project.ok()) {
         project->m_MethodName = std::filesystem::path(path).stem().string();
         project->m_Folder = ProjectFolderOf(path, appDir);
@@ -55,7 +59,10 @@ Result<CPrjDoc> LoadTzpFile(const std::string& path, const std::string& appDir) 
 
 Result<CPrjDoc> LoadTzpBytes(std::span<const std::uint8_t> bytes, const std::string& name) {
     ArchiveReader ar(bytes);
-    return Load(ar, name);
+    return Load(ar, name, [&] {
+        return std::vector<std::uint8_t>(bytes.begin(),
+                                         bytes.begin() + std::min<std::size_t>(bytes.size(), 512));
+    });
 }
 
 Status SaveTzpFile(CPrjDoc& project, const std::string& path) {

@@ -37,9 +37,9 @@ std::string RecordDateText(std::int32_t createdAt) {
 CalibrationSettingsTable BuildCalibrationSettings(const CPrjDoc& project) {
     CalibrationSettingsTable table;
     const bool fingerprint = project.m_Method == kFingerprint;
-    table.m_Headers = {texts::kColStandardFile, texts::kColCreated,
-                       fingerprint ? texts::kColReferenceTime : texts::kColRepeat,
-                       fingerprint ? texts::kColReferenceWindow : texts::kColLevel};
+    table.m_Headers = {Tr(texts::kColStandardFile), Tr(texts::kColCreated),
+                       Tr(fingerprint ? texts::kColReferenceTime : texts::kColRepeat),
+                       Tr(fingerprint ? texts::kColReferenceWindow : texts::kColLevel)};
     auto addRows = [&](RecordList list) {
         const auto& records = RecordsOf(project, list);
         for (std::size_t i = 0; i < records.size(); ++i) {
@@ -64,14 +64,15 @@ CalibrationSettingsTable BuildCalibrationSettings(const CPrjDoc& project) {
 std::vector<std::array<std::string, 3>> CalibrationInfoRows(const CPrjDoc& project) {
     std::vector<std::array<std::string, 3>> rows;
     const char* repeatLabel =
-        project.m_Basis == kHeightBasis ? texts::kInfoRepeatHeight : texts::kInfoRepeatArea;
+        Tr(project.m_Basis == kHeightBasis ? texts::kInfoRepeatHeight : texts::kInfoRepeatArea);
     for (const CComponentItem& c : project.m_Components) {
         rows.push_back({c.m_Name, "", ""});
-        rows.push_back({texts::kInfoRetentionTime, Format("%g", c.m_RetentionTime), ""});
+        rows.push_back({Tr(texts::kInfoRetentionTime), Format("%g", c.m_RetentionTime), ""});
         for (std::size_t k = 0; k < c.m_Points.size(); ++k) {
             const CCalPoint& level = c.m_Points[k];
-            rows.push_back({Format(texts::kInfoLevel, static_cast<int>(k + 1)), "", ""});
-            rows.push_back({texts::kInfoConcentration, Format("%g", level.m_Concentration), ""});
+            rows.push_back({Format(Tr(texts::kInfoLevel), static_cast<int>(k + 1)), "", ""});
+            rows.push_back(
+                {Tr(texts::kInfoConcentration), Format("%g", level.m_Concentration), ""});
             double sum = 0.0;
             for (std::size_t i = 0; i < level.m_Repeats.size(); ++i) {
                 const double v = project.Response(level.m_Repeats[i]);
@@ -80,7 +81,7 @@ std::vector<std::array<std::string, 3>> CalibrationInfoRows(const CPrjDoc& proje
                     {Format(repeatLabel, static_cast<int>(i + 1)), Format("%.1f", v),
                      StandardFileOf(project, static_cast<int>(k + 1), static_cast<int>(i + 1))});
             }
-            rows.push_back({texts::kInfoMean,
+            rows.push_back({Tr(texts::kInfoMean),
                             Format("%.1f", sum / static_cast<double>(level.m_Repeats.size())), ""});
         }
         rows.push_back({"", "", ""});
@@ -138,14 +139,14 @@ std::vector<CurvePoint> StandardCurveMarkers(const CPrjDoc& project, int row) {
 std::array<std::string, 4> StandardCurveReport(const CPrjDoc& project, int row) {
     const CComponentItem* c = project.ComponentAt(row);
     if (!c)
-        return {texts::kCurveReportHeading, "", "", ""};
-    return {texts::kCurveReportHeading, texts::kCurveReportComponent + c->m_Name,
-            Format(texts::kCurveReportEquation, c->m_A, c->m_B),
-            Format(texts::kCurveReportCorrelation, c->m_R)};
+        return {Tr(texts::kCurveReportHeading), "", "", ""};
+    return {Tr(texts::kCurveReportHeading), Tr(texts::kCurveReportComponent) + c->m_Name,
+            Format(Tr(texts::kCurveReportEquation), c->m_A, c->m_B),
+            Format(Tr(texts::kCurveReportCorrelation), c->m_R)};
 }
 
 std::string StandardCurveYLabel(const CPrjDoc& project) {
-    return project.m_Basis == kHeightBasis ? texts::kCurveAxisHeight : texts::kCurveAxisArea;
+    return Tr(project.m_Basis == kHeightBasis ? texts::kCurveAxisHeight : texts::kCurveAxisArea);
 }
 
 }  // namespace lx

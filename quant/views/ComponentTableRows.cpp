@@ -54,20 +54,20 @@ std::vector<int> OtherInternalStandards(const CPrjDoc& project, int row) {
 }  // namespace
 
 std::vector<ComponentColumn> ComponentColumns(const CPrjDoc& project) {
-    std::vector<ComponentColumn> columns{{ComponentColumn::Number, 0, texts::kColNumber}};
+    std::vector<ComponentColumn> columns{{ComponentColumn::Number, 0, Tr(texts::kColNumber)}};
     if (project.m_Method == kInternalStandard)
-        columns.push_back({ComponentColumn::InternalStandard, 0, texts::kColInternalStandard});
-    columns.push_back({ComponentColumn::Name, 0, texts::kColName});
-    columns.push_back({ComponentColumn::RetentionTime, 0, texts::kColRetentionTime});
-    columns.push_back({ComponentColumn::TimeWindow, 0, texts::kColTimeWindow});
+        columns.push_back({ComponentColumn::InternalStandard, 0, Tr(texts::kColInternalStandard)});
+    columns.push_back({ComponentColumn::Name, 0, Tr(texts::kColName)});
+    columns.push_back({ComponentColumn::RetentionTime, 0, Tr(texts::kColRetentionTime)});
+    columns.push_back({ComponentColumn::TimeWindow, 0, Tr(texts::kColTimeWindow)});
     if (project.m_Method != kNormalization) {
         for (int level = 1; level <= project.m_LevelCount; ++level)
-            columns.push_back(
-                {ComponentColumn::Concentration, level, Format(texts::kColConcentration, level)});
-        columns.push_back({ComponentColumn::CoefficientA, 0, texts::kColCoefficientA});
-        columns.push_back({ComponentColumn::CoefficientB, 0, texts::kColCoefficientB});
-        columns.push_back({ComponentColumn::Correlation, 0, texts::kColCorrelation});
-        columns.push_back({ComponentColumn::CurveType, 0, texts::kColCurveType});
+            columns.push_back({ComponentColumn::Concentration, level,
+                               Format(Tr(texts::kColConcentration), level)});
+        columns.push_back({ComponentColumn::CoefficientA, 0, Tr(texts::kColCoefficientA)});
+        columns.push_back({ComponentColumn::CoefficientB, 0, Tr(texts::kColCoefficientB)});
+        columns.push_back({ComponentColumn::Correlation, 0, Tr(texts::kColCorrelation)});
+        columns.push_back({ComponentColumn::CurveType, 0, Tr(texts::kColCurveType)});
     }
     return columns;
 }
@@ -81,9 +81,9 @@ std::string ComponentCellText(const CPrjDoc& project, int row, const ComponentCo
             return Format("%d", row + 1);
         case ComponentColumn::InternalStandard: {
             if (c->m_IsInternalStandard)
-                return texts::kIsInternalStandard;
+                return Tr(texts::kIsInternalStandard);
             const CComponentItem* s = project.ComponentAt(project.FindReference(*c));
-            return s ? std::string(texts::kRefersTo) + s->m_Name : texts::kNoReferenceCell;
+            return s ? std::string(Tr(texts::kRefersTo)) + s->m_Name : texts::kNoReferenceCell;
         }
         case ComponentColumn::Name:
             return c->m_Name;
@@ -103,8 +103,8 @@ std::string ComponentCellText(const CPrjDoc& project, int row, const ComponentCo
         case ComponentColumn::Correlation:
             return Format("%1.4f", c->m_R);
         case ComponentColumn::CurveType:
-            return c->m_CurveType == CComponentItem::kThroughOrigin ? texts::kThroughOrigin
-                   : c->m_CurveType == CComponentItem::kGeneralLine ? texts::kGeneralLine
+            return c->m_CurveType == CComponentItem::kThroughOrigin ? Tr(texts::kThroughOrigin)
+                   : c->m_CurveType == CComponentItem::kGeneralLine ? Tr(texts::kGeneralLine)
                                                                     : "";
     }
     return "";
@@ -136,9 +136,9 @@ void ToggleCurveType(CPrjDoc& project, int row, Prompter& prompter) {
 }
 
 std::vector<std::string> InternalStandardChoices(const CPrjDoc& project, int row) {
-    std::vector<std::string> choices{texts::kNoReference, texts::kIsInternalStandard};
+    std::vector<std::string> choices{Tr(texts::kNoReference), Tr(texts::kIsInternalStandard)};
     for (int r : OtherInternalStandards(project, row))
-        choices.push_back(std::string(texts::kRefersTo) +
+        choices.push_back(std::string(Tr(texts::kRefersTo)) +
                           project.m_Components[static_cast<std::size_t>(r)].m_Name);
     return choices;
 }
@@ -253,7 +253,7 @@ bool DeleteComponentOfPeak(CPrjDoc& project, const CTzLabDoc& doc, int selectedP
     if (row < 0)
         return false;
     const std::string& name = project.m_Components[static_cast<std::size_t>(row)].m_Name;
-    if (!prompter.Confirm(Format(texts::kConfirmDeleteComponent, name.c_str())))
+    if (!prompter.Confirm(Format(Tr(texts::kConfirmDeleteComponent), name.c_str())))
         return false;
     project.RemoveComponent(row);
     project.m_Modified = true;
@@ -261,7 +261,7 @@ bool DeleteComponentOfPeak(CPrjDoc& project, const CTzLabDoc& doc, int selectedP
 }
 
 int ExportPeaksToComponents(CPrjDoc& project, const CTzLabDoc& doc, Prompter& prompter) {
-    if (!prompter.Confirm(texts::kConfirmExportPeaks))
+    if (!prompter.Confirm(Tr(texts::kConfirmExportPeaks)))
         return 0;
     int added = 0;
     for (const PeakRecord& p : doc.m_Peaks) {

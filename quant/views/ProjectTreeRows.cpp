@@ -38,34 +38,34 @@ void AddRecords(ProjectTreeNode& node, const CPrjDoc& project, RecordList list) 
 const char* MethodSuffix(std::int32_t method) {
     switch (method) {
         case kInternalStandard:
-            return texts::kSuffixInternalStandard;
+            return Tr(texts::kSuffixInternalStandard);
         case kExternalStandard:
-            return texts::kSuffixExternalStandard;
+            return Tr(texts::kSuffixExternalStandard);
         case kIndexMethod:
-            return texts::kSuffixIndexMethod;
+            return Tr(texts::kSuffixIndexMethod);
         case kCalibratedNormalization:
-            return texts::kSuffixCalibratedNormalization;
+            return Tr(texts::kSuffixCalibratedNormalization);
         case kFingerprint:
-            return texts::kSuffixFingerprint;
+            return Tr(texts::kSuffixFingerprint);
         default:
-            return texts::kSuffixNormalization;
+            return Tr(texts::kSuffixNormalization);
     }
 }
 
 ProjectTreeNode BuildProjectNode(const CPrjDoc& project) {
     ProjectTreeNode root =
         Node(Kind::kProject, project.m_MethodName + MethodSuffix(project.m_Method));
-    root.m_Children.push_back(Node(Kind::kTemplate, texts::kNodeTemplate));
-    ProjectTreeNode standards = Node(Kind::kStandards, texts::kNodeStandards);
+    root.m_Children.push_back(Node(Kind::kTemplate, Tr(texts::kNodeTemplate)));
+    ProjectTreeNode standards = Node(Kind::kStandards, Tr(texts::kNodeStandards));
     AddRecords(standards, project, RecordList::kStandards);
     AddRecords(standards, project, RecordList::kSecondStandards);
     root.m_Children.push_back(std::move(standards));
-    ProjectTreeNode samples = Node(Kind::kSamples, texts::kNodeSamples);
+    ProjectTreeNode samples = Node(Kind::kSamples, Tr(texts::kNodeSamples));
     AddRecords(samples, project, RecordList::kSamples);
     root.m_Children.push_back(std::move(samples));
-    root.m_Children.push_back(Node(Kind::kComponents, texts::kNodeComponents));
-    root.m_Children.push_back(Node(Kind::kCurve, texts::kNodeCurve));
-    root.m_Children.push_back(Node(Kind::kMethod, texts::kNodeMethod));
+    root.m_Children.push_back(Node(Kind::kComponents, Tr(texts::kNodeComponents)));
+    root.m_Children.push_back(Node(Kind::kCurve, Tr(texts::kNodeCurve)));
+    root.m_Children.push_back(Node(Kind::kMethod, Tr(texts::kNodeMethod)));
     return root;
 }
 

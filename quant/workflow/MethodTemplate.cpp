@@ -23,14 +23,14 @@ void ForEachTemplateField(Doc& doc, Project& project, Copy copy) {
 
 bool HasTemplate(const CPrjDoc* project, Prompter& prompter) {
     if (!project)
-        prompter.Inform(texts::kNoProjectTemplate, Prompter::Icon::Information);
+        prompter.Inform(Tr(texts::kNoProjectTemplate), Prompter::Icon::Information);
     return project != nullptr;
 }
 
 }  // namespace
 
 bool TakeProjectTemplate(CTzLabDoc& doc, const CPrjDoc* project, Prompter& prompter) {
-    if (!HasTemplate(project, prompter) || !prompter.Confirm(texts::kConfirmTakeTemplate))
+    if (!HasTemplate(project, prompter) || !prompter.Confirm(Tr(texts::kConfirmTakeTemplate)))
         return false;
     ForEachTemplateField(doc, *project, [](auto& to, const auto& from) { to = from; });
     return true;
@@ -38,7 +38,7 @@ bool TakeProjectTemplate(CTzLabDoc& doc, const CPrjDoc* project, Prompter& promp
 
 bool CopyToParameterBuffer(const CTzLabDoc& doc, const CPrjDoc* project, ParameterBuffer& buffer,
                            Prompter& prompter) {
-    if (!HasTemplate(project, prompter) || !prompter.Confirm(texts::kConfirmCopyToBuffer))
+    if (!HasTemplate(project, prompter) || !prompter.Confirm(Tr(texts::kConfirmCopyToBuffer)))
         return false;
     buffer.m_Method.CopyMethodFrom(doc);
     buffer.m_Valid = true;
@@ -46,7 +46,7 @@ bool CopyToParameterBuffer(const CTzLabDoc& doc, const CPrjDoc* project, Paramet
 }
 
 bool PasteParameterBuffer(CPrjDoc& project, const ParameterBuffer& buffer, Prompter& prompter) {
-    if (!buffer.m_Valid || !prompter.Confirm(texts::kConfirmPasteToTemplate))
+    if (!buffer.m_Valid || !prompter.Confirm(Tr(texts::kConfirmPasteToTemplate)))
         return false;
     ForEachTemplateField(buffer.m_Method, project, [](const auto& from, auto& to) { to = from; });
     project.m_Modified = true;

@@ -17,22 +17,22 @@ CPrjDoc* CreateProject(const NewProjectSettings& settings, const std::string& ap
                        ProjectList& list, Prompter& prompter) {
     namespace fs = std::filesystem;
     if (!IsValidMethodName(settings.m_MethodName)) {
-        prompter.Inform(texts::kBadMethodName, Prompter::Icon::Warning);
+        prompter.Inform(Tr(texts::kBadMethodName), Prompter::Icon::Warning);
         return nullptr;
     }
     const fs::path folder = fs::path(appDir) / settings.m_MethodName;
     std::error_code ec;
     if (!fs::is_directory(folder, ec) && (fs::create_directories(folder, ec), ec)) {
-        prompter.Inform(texts::kFolderNotCreated, Prompter::Icon::Error);
+        prompter.Inform(Tr(texts::kFolderNotCreated), Prompter::Icon::Error);
         return nullptr;
     }
     const std::string path = (folder / (settings.m_MethodName + ".Tzp")).string();
     if (fs::exists(path, ec)) {
         if (list.IndexOf(path) >= 0) {
-            prompter.Inform(texts::kProjectAlreadyOpen, Prompter::Icon::Warning);
+            prompter.Inform(Tr(texts::kProjectAlreadyOpen), Prompter::Icon::Warning);
             return nullptr;
         }
-        if (!prompter.Confirm(texts::kConfirmOverwriteProject))
+        if (!prompter.Confirm(Tr(texts::kConfirmOverwriteProject)))
             return nullptr;
     }
 

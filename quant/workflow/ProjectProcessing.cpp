@@ -45,7 +45,7 @@ bool SetReferencePeak(CPrjDoc& project, const CTzLabDoc& doc, int k, const Refer
         return false;
     const PeakRecord& peak = doc.m_Peaks[static_cast<std::size_t>(k)];
     if (allStandards) {
-        if (!prompter.Confirm(texts::kConfirmReferenceAllStandards))
+        if (!prompter.Confirm(Tr(texts::kConfirmReferenceAllStandards)))
             return false;
         bool changed = false;
         for (RecordList list : {RecordList::kStandards, RecordList::kSecondStandards})
@@ -56,7 +56,7 @@ bool SetReferencePeak(CPrjDoc& project, const CTzLabDoc& doc, int k, const Refer
         project.m_Modified = project.m_Modified || changed;
         return changed;
     }
-    if (!prompter.Confirm(texts::kConfirmReferenceThisFile))
+    if (!prompter.Confirm(Tr(texts::kConfirmReferenceThisFile)))
         return false;
     for (RecordList list : {RecordList::kStandards, RecordList::kSecondStandards}) {
         const int index = FindRecord(project, list, doc.m_PathName);

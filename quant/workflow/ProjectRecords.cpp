@@ -34,7 +34,7 @@ bool Listed(const CPrjDoc& project, RecordList list, const std::string& path) {
 std::optional<CPrjFileRecord> ReadRecord(const std::string& path, Prompter& prompter) {
     auto doc = LoadTzdFile(path);
     if (!doc.ok()) {
-        prompter.Inform(Format(texts::kCannotOpenRecordFile, path.c_str()),
+        prompter.Inform(Format(Tr(texts::kCannotOpenRecordFile), path.c_str()),
                         Prompter::Icon::Warning);
         return std::nullopt;
     }
@@ -98,7 +98,7 @@ Status SaveProject(CPrjDoc& project, const std::string& path) {
 bool AddStandardFile(CPrjDoc& project, const std::string& path, Prompter& prompter) {
     if (Listed(project, RecordList::kSamples, path) ||
         Listed(project, RecordList::kStandards, path)) {
-        prompter.Inform(Format(texts::kRecordExists, path.c_str()), Prompter::Icon::Warning);
+        prompter.Inform(Format(Tr(texts::kRecordExists), path.c_str()), Prompter::Icon::Warning);
         return false;
     }
     auto record = ReadRecord(path, prompter);
@@ -120,7 +120,7 @@ bool AddSampleFile(CPrjDoc& project, const std::string& path, Prompter& prompter
     for (RecordList list :
          {RecordList::kStandards, RecordList::kSecondStandards, RecordList::kSamples})
         if (Listed(project, list, path)) {
-            prompter.Inform(texts::kSampleExists, Prompter::Icon::Warning);
+            prompter.Inform(Tr(texts::kSampleExists), Prompter::Icon::Warning);
             return false;
         }
     auto record = ReadRecord(path, prompter);
@@ -135,16 +135,16 @@ bool RemoveRecord(CPrjDoc& project, RecordList list, int index, Prompter& prompt
     if (!ValidIndex(project, list, index))
         return false;
     const std::string& name = RecordsOf(project, list)[static_cast<std::size_t>(index)].m_FileName;
-    if (!prompter.Confirm(Format(texts::kConfirmRemoveRecord, name.c_str())))
+    if (!prompter.Confirm(Format(Tr(texts::kConfirmRemoveRecord), name.c_str())))
         return false;
     EraseRecord(project, list, index);
     return true;
 }
 
 bool RemoveAllRecords(CPrjDoc& project, RecordList list, Prompter& prompter) {
-    const char* question = list == RecordList::kSamples ? texts::kConfirmRemoveAllSamples
+    const Text& question = list == RecordList::kSamples ? texts::kConfirmRemoveAllSamples
                                                         : texts::kConfirmRemoveAllStandards;
-    if (!prompter.Confirm(question))
+    if (!prompter.Confirm(Tr(question)))
         return false;
     RecordsOf(project, list).clear();
     project.m_Modified = true;
@@ -209,7 +209,7 @@ std::optional<std::string> OpenRecordFile(CPrjDoc& project, RecordList list, int
     std::error_code ec;
     if (std::filesystem::is_regular_file(path, ec))
         return path;
-    if (prompter.Confirm(Format(texts::kConfirmRemoveMissing, record.m_FileName.c_str())))
+    if (prompter.Confirm(Format(Tr(texts::kConfirmRemoveMissing), record.m_FileName.c_str())))
         EraseRecord(project, list, index);
     return std::nullopt;
 }

@@ -234,7 +234,7 @@ TEST(ProjectWorkflow, InternalStandardRecalibratesAsItsStandardsAreProcessed) {
     // The first standard's run finds the second's record still unidentified.
     Process(project, std1, prompter);
     ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_EQ(prompter.messages[0], texts::kZeroResponse);
+    EXPECT_EQ(prompter.messages[0], Tr(texts::kZeroResponse));
     const CTzLabDoc run2 = Process(project, std2, prompter);
     EXPECT_EQ(prompter.messages.size(), 1u);
     const CPrjFileRecord& record2 = project.m_Standards[1];

@@ -53,7 +53,7 @@ TEST(Calibrate, RefusalsAndTheirMessages) {
     project.m_Standards = {Standard(1, 1, {Peak(2, 10, 1)})};
     project.m_Method = kNormalization;
     EXPECT_FALSE(Calibrate(project, prompter));
-    EXPECT_EQ(prompter.messages.back(), texts::kZeroResponse);
+    EXPECT_EQ(prompter.messages.back(), Tr(texts::kZeroResponse));
     EXPECT_NE(prompter.messages.back().find("可能组份表中时间间隔设置有误。\n\n请修改组份表!"),
               std::string::npos);
     EXPECT_EQ(project.m_Components[0].m_A, 42.0);  // the previous coefficients stay

@@ -9,11 +9,14 @@
 #include <filesystem>
 #include <string>
 #include <type_traits>
+#include <utility>
+#include <vector>
 
 #include "core/Archive.h"
 #include "core/ArchiveFields.h"
 #include "quant/file/TzpFile.h"
 #include "tests/support/ByteBuilder.h"
+#include "tests/support/HandMadeTzd.h"
 #include "tests/support/SameFields.h"
 #include "tests/support/TempDir.h"
 
@@ -274,10 +277,57 @@ TEST(TzpFile, EmptyTableIsTheTagAndACountOfZero) {
 
 TEST(TzpFile, EveryCutIsRefusedWithAMessage) {
     const Bytes bytes = HandMadeTzp();
-    for (std::size_t n = 0; n < bytes.size(); ++n) {
+    EXPECT_EQ(LoadTzpBytes({}, "cut.Tzp").error(),
+              "文件[cut.Tzp]不是分析项目文件(.Tzp),而是空文件,无法打开!");
+    for (std::size_t n = 1; n < bytes.size(); ++n) {
         auto p = LoadTzpBytes({bytes.data(), n}, "cut.Tzp");
         ASSERT_FALSE(p.ok()) << n;
-        ASSERT_NE(p.error().find("文件[cut.Tzp]已损坏或不完整"), std::string::npos);
+        ASSERT_NE(p.error().find("文件[cut.Tzp]已损坏或不完整"), std::string::npos) << p.error();
+    }
+}
+
+// Where `what` begins in `bytes`.
+std::size_t OffsetOf(const Bytes& bytes, const std::string& what) {
+    const auto at = std::search(bytes.begin(), bytes.end(), what.begin(), what.end());
+    EXPECT_NE(at, bytes.end()) << what;
+    return static_cast<std::size_t>(at - bytes.begin());
+}
+
+// A file that is not a project at all is named for what it is; one that is a project cut
+// short is damaged, in the part where it ends.
+TEST(TzpFile, AFileOfAnotherKindIsNamedForWhatItIs) {
+    test::TempDir dir;
+    const std::string run = dir.Path("run.Tzd");
+    test::WriteBytes(run, test::HandMadeTzd());
+    const std::string empty = dir.Path("empty.Tzp");
+    test::WriteBytes(empty, {});
+    const std::string text = dir.Path("notes.Tzp");
+    const std::string notes = "苯系物 method\r\nlevels: 2\r\nstandards: std1.Tzd, std2.Tzd\r\n";
+    test::WriteBytes(text, Bytes(notes.begin(), notes.end()));
+
+    EXPECT_EQ(LoadTzpFile(run, "").error(),
+              "文件[" + run + "]不是分析项目文件(.Tzp),而是色谱图文件(.Tzd),无法打开!");
+    EXPECT_EQ(LoadTzpFile(empty, "").error(),
+              "文件[" + empty + "]不是分析项目文件(.Tzp),而是空文件,无法打开!");
+    EXPECT_EQ(LoadTzpFile(text, "").error(),
+              "文件[" + text + "]不是分析项目文件(.Tzp),而是文本文件,无法打开!");
+    // The bytes alone say the same as the file.
+    EXPECT_EQ(LoadTzpBytes(test::HandMadeTzd(), "run.Tzd").error(),
+              "文件[run.Tzd]不是分析项目文件(.Tzp),而是色谱图文件(.Tzd),无法打开!");
+
+    const Bytes bytes = HandMadeTzp();
+    const std::string cut = dir.Path("cut.Tzp");
+    const std::vector<std::pair<std::size_t, std::string>> cuts{
+        {6, "项目信息"},
+        {OffsetOf(bytes, "std1.Tzd"), "图谱文件列表"},
+        {OffsetOf(bytes, "ID_TABLE") + 12, "组份表"},
+        {OffsetOf(bytes, "PRJ_TIME") + 2, "方法参数"},
+    };
+    for (const auto& [n, part] : cuts) {
+        test::WriteBytes(cut, Bytes(bytes.begin(), bytes.begin() + static_cast<long>(n)));
+        EXPECT_EQ(LoadTzpFile(cut, "").error(),
+                  "文件[" + cut + "]已损坏或不完整(" + part + "),无法打开!")
+            << "cut at " << n;
     }
 }
 
