@@ -262,6 +262,21 @@ inline constexpr Text kSavePrunedHelp{"把删减后的图谱写到这里",
 inline constexpr Text kEventRow{"%4s  %-12s 类型 %2d  x %7d  峰 %4d  %8.3f 分\n",
                                 "%4s  %-12s type %2d  x %7d  peak %4d  %8.3f min\n"};
 
+// The peak table.
+inline constexpr Text kPeakCount{" (%zu 个峰)", " (%zu peaks)"};
+inline constexpr Text kColPeak{"峰号", "No."};
+inline constexpr Text kColTime{"保留时间/分", "Time/min"};
+inline constexpr Text kColArea{"面积", "Area"};
+inline constexpr Text kColHeight{"峰高/µV", "Height/µV"};
+inline constexpr Text kColAreaPercent{"面积%", "Area%"};
+inline constexpr Text kColHalfWidth{"半峰宽/分", "HalfW/min"};
+inline constexpr Text kColTailing{"拖尾因子", "Tailing"};
+inline constexpr Text kColPlates{"理论塔板", "Plates"};
+inline constexpr Text kColResolution{"分离度", "Resol."};
+inline constexpr Text kColFlags{"标志", "Flags"};
+inline constexpr Text kColContent{"含量", "Content"};
+inline constexpr Text kColComponent{"组份名", "Component"};
+
 // integrate and synth.
 inline constexpr Text kIntegrateHelp{
     "按图谱自身的参数积分,并打印峰表",

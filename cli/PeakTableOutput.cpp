@@ -1,6 +1,8 @@
 #include "cli/PeakTableOutput.h"
 
+#include "cli/CliTexts.h"
 #include "cli/RecordJson.h"
+#include "cli/TextTable.h"
 #include "core/Format.h"
 
 namespace lx::cli {
@@ -14,11 +16,25 @@ std::string PeakTableText(const std::string& file, const std::vector<PeakRecord>
         nlohmann::ordered_json tree{{"schema", kJsonSchema}, {"file", file}, {"m_Peaks", list}};
         return tree.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
     }
-    std::string out = "== " + file + Format(" (%zu peaks)\n", peaks.size());
+    // Headings right-aligned over the number columns, whatever the language's widths.
+    struct Column {
+        const Text& heading;
+        std::size_t width;
+    };
+    const Column columns[] = {{texts::kColPeak, 5},        {texts::kColTime, 11},
+                              {texts::kColArea, 15},       {texts::kColHeight, 14},
+                              {texts::kColAreaPercent, 8}, {texts::kColHalfWidth, 11},
+                              {texts::kColTailing, 8},     {texts::kColPlates, 10},
+                              {texts::kColResolution, 7},  {texts::kColFlags, 6}};
+    std::string out = "== " + file + Format(Tr(texts::kPeakCount), peaks.size()) + "\n";
+    for (const Column& c : columns) {
+        const std::string heading = Tr(c.heading);
+        const std::size_t width = DisplayWidth(heading);
+        out += (&c == columns ? "" : " ") +
+               std::string(c.width > width ? c.width - width : 0, ' ') + heading;
+    }
     out +=
-        "  No.    Time/min            Area       Height/uV    Area%   HalfW/min  Tailing     "
-        "Plates  Resol.  Flags";
-    out += quantified ? "      Content  Component\n" : "\n";
+        quantified ? Format(" %12s  %s\n", Tr(texts::kColContent), Tr(texts::kColComponent)) : "\n";
     for (const PeakRecord& p : peaks) {
         out += Format("%5d %11.3f %15.1f %14.1f %8.3f %11.4f %8.3f %10.0f %7.3f %6d", p.m_Number,
                       p.m_ApexTime, p.m_Area, p.m_Height, p.m_AreaPercent, p.m_HalfWidthTime,

@@ -91,7 +91,7 @@ TEST(CliIntegrate, OverridesChangeTheTableAndSaveWritesIt) {
     ASSERT_TRUE(out.ok());
     EXPECT_EQ(out->m_Params.m_MinArea, 50000.0);
     EXPECT_EQ(out->m_Peaks.size(), strict[0]["m_Peaks"].size());
-    EXPECT_NE(saved.out.find("Area%"), std::string::npos);  // the readable table
+    EXPECT_NE(saved.out.find("面积%"), std::string::npos);  // the readable table
 
     EXPECT_EQ(Cli({"integrate", dir.Path("run.Tzd"), "--use-time-program", "2"}).exitCode, 2);
     EXPECT_EQ(
