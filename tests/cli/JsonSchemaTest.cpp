@@ -36,11 +36,24 @@ TEST(JsonSchema, EveryKeyWrittenIsDocumentedAndEveryOutputNamesItsSchema) {
     ASSERT_EQ(dump.exitCode, 0) << dump.err;
     const auto integrated = test::RunProgram(LX6600_CLI, {"integrate", file, "--json", "--raw"});
     ASSERT_EQ(integrated.exitCode, 0) << integrated.err;
+    // A project with a component, a calibration level and a standard with its peaks.
+    const std::string home = dir.Path("app");
+    auto cli = [&](std::vector<std::string> args) {
+        args.insert(args.end(), {"--home", home});
+        const auto run = test::RunProgram(LX6600_CLI, args);
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+        return run;
+    };
+    cli({"project", "new", "方法", "--method", "external-standard", "--ident", "time-band"});
+    const std::string project = home + "/方法/方法.Tzp";
+    cli({"project", "component", project, "add", "--name", "苯", "--time", "1", "--window", "1"});
+    cli({"project", "add-standard", project, file});
+    const auto shown = cli({"project", "show", project, "--json", "--raw"});
     const auto schema = test::RunProgram(LX6600_CLI, {"--help-json"});
     ASSERT_EQ(schema.exitCode, 0);
 
     std::set<std::string> keys;
-    for (const std::string& text : {dump.out, integrated.out}) {
+    for (const std::string& text : {dump.out, integrated.out, shown.out}) {
         const json j = json::parse(text);
         EXPECT_EQ(j["schema"], 1);
         CollectKeys(j, keys);
