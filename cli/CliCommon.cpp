@@ -52,6 +52,14 @@ std::string ParseErrorMessage(const CLI::ParseError& error) {
     return Format(Tr(texts::kBadCommandLine), what.c_str());
 }
 
+void LocalizeOptionGroups(CLI::App& app) {
+    for (CLI::Option* option : app.get_options())
+        if (option->nonpositional())
+            option->group(Tr(texts::kHelpOptions));
+    for (CLI::App* command : app.get_subcommands([](CLI::App*) { return true; }))
+        LocalizeOptionGroups(*command);
+}
+
 void ConfigureHelp(CLI::App& app) {
     auto formatter = std::make_shared<CLI::Formatter>();
     formatter->label("Usage", Tr(texts::kHelpUsage));
@@ -62,7 +70,7 @@ void ConfigureHelp(CLI::App& app) {
     formatter->label("REQUIRED", Tr(texts::kHelpRequired));
     formatter->label("Excludes", Tr(texts::kHelpExcludes));
     formatter->label("Needs", Tr(texts::kHelpNeeds));
-    formatter->label("TEXT", "");
+    formatter->label("TEXT", Tr(texts::kHelpText));
     formatter->column_width(34);
     app.formatter(formatter);
     app.option_defaults()->group(Tr(texts::kHelpOptions));

@@ -20,6 +20,9 @@ std::string ParseErrorMessage(const CLI::ParseError& error);
 
 // Headings of --help in the user's language; subcommands inherit them.
 void ConfigureHelp(CLI::App& app);
+// Every option of `app` and its commands under the one heading "选项" / "Options" (the
+// parser files the help flags of commands under its own English heading); once all are added.
+void LocalizeOptionGroups(CLI::App& app);
 
 // "-" for an output: standard output instead of a file.
 inline bool IsStandardOutput(const std::string& path) {

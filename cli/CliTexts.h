@@ -44,8 +44,9 @@ inline constexpr Text kHelpOptionsWord{"选项", "OPTIONS"};
 inline constexpr Text kHelpCommandWord{"命令", "COMMAND"};
 inline constexpr Text kHelpArguments{"参数", "Arguments"};
 inline constexpr Text kHelpRequired{"(必需)", "(required)"};
-inline constexpr Text kHelpExcludes{"不可与之同用:", "Excludes:"};
-inline constexpr Text kHelpNeeds{"需要:", "Needs:"};
+inline constexpr Text kHelpExcludes{"不可与之同用", "Excludes"};
+inline constexpr Text kHelpNeeds{"需要", "Needs"};
+inline constexpr Text kHelpText{"文本", "TEXT"};
 inline constexpr Text kHelpHelp{"显示帮助并退出", "show this help and exit"};
 inline constexpr Text kSeeHelp{"用 --help 查看用法。", "See --help for how to use it."};
 

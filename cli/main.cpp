@@ -73,6 +73,7 @@ int Run(int argc, char** argv) {
     AddEditCommands(app, exitCode);
     AddProjectCommands(app, exitCode, home);
     AddProcessCommands(app, exitCode);
+    LocalizeOptionGroups(app);
     if (args.empty()) {
         std::cerr << app.help();
         return kUsage;
