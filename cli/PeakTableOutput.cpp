@@ -1,5 +1,7 @@
 #include "cli/PeakTableOutput.h"
 
+#include <algorithm>
+
 #include "cli/CliTexts.h"
 #include "cli/RecordJson.h"
 #include "cli/TextTable.h"
@@ -33,8 +35,12 @@ std::string PeakTableText(const std::string& file, const std::vector<PeakRecord>
         out += (&c == columns ? "" : " ") +
                std::string(c.width > width ? c.width - width : 0, ' ') + heading;
     }
-    out +=
-        quantified ? Format(" %12s  %s\n", Tr(texts::kColContent), Tr(texts::kColComponent)) : "\n";
+    if (quantified) {
+        const std::string content = Tr(texts::kColContent);
+        out += " " + std::string(12 - std::min<std::size_t>(12, DisplayWidth(content)), ' ') +
+               content + "  " + Tr(texts::kColComponent);
+    }
+    out += "\n";
     for (const PeakRecord& p : peaks) {
         out += Format("%5d %11.3f %15.1f %14.1f %8.3f %11.4f %8.3f %10.0f %7.3f %6d", p.m_Number,
                       p.m_ApexTime, p.m_Area, p.m_Height, p.m_AreaPercent, p.m_HalfWidthTime,
