@@ -130,3 +130,58 @@ TEST(CliIntegrate, ManyFilesInOrderAndADamagedOneReported) {
 
 }  // namespace
 }  // namespace lx
+
+namespace lx {
+namespace {
+
+// Each numeric option refuses what cannot be meant, naming the option, the value and what is
+// allowed, before any file is read or written.
+TEST(CliIntegrate, EveryNumberIsCheckedAgainstItsRange) {
+    test::TempDir dir;
+    const std::string run = dir.Path("run.Tzd");
+    ASSERT_EQ(Cli({"synth", run, "--minutes", "2"}).exitCode, 0);
+    struct Case {
+        std::vector<std::string> args;
+        std::string option, value;
+    };
+    for (const Case& c : {
+             Case{{"integrate", run, "--slope", "-5"}, "--slope", "-5"},
+             Case{{"integrate", run, "--slope", "nan"}, "--slope", "nan"},
+             Case{{"integrate", run, "--slope", "inf"}, "--slope", "inf"},
+             Case{{"integrate", run, "--half-width", "0"}, "--half-width", "0"},
+             Case{{"integrate", run, "--half-width", "-3"}, "--half-width", "-3"},
+             Case{{"integrate", run, "--half-width", "2.5"}, "--half-width", "2.5"},
+             Case{{"integrate", run, "--min-area", "-1"}, "--min-area", "-1"},
+             Case{{"integrate", run, "--min-height", "-1"}, "--min-height", "-1"},
+             Case{{"integrate", run, "--time-doubling", "-1"}, "--time-doubling", "-1"},
+             Case{{"integrate", run, "--height-ratio", "-1"}, "--height-ratio", "-1"},
+             Case{{"integrate", run, "--height-ratio", "0"}, "--height-ratio", "0"},
+             Case{{"integrate", run, "--lock-time", "1e300"}, "--lock-time", "1e300"},
+             Case{{"integrate", run, "--use-time-program", "2"}, "--use-time-program", "2"},
+             Case{{"synth", dir.Path("s.Tzd"), "--minutes", "0"}, "--minutes", "0"},
+             Case{{"synth", dir.Path("s.Tzd"), "--rate", "5000"}, "--rate", "5000"},
+             Case{{"synth", dir.Path("s.Tzd"), "--noise", "-1"}, "--noise", "-1"},
+             Case{{"synth", dir.Path("s.Tzd"), "--seed", "x"}, "--seed", "x"},
+             Case{{"synth", dir.Path("s.Tzd"), "--peak", "2:abc"}, "--peak", "2:abc"},
+             Case{{"project", "component", dir.Path("p.Tzp"), "concentration", "--id", "1",
+                   "--level", "1", "--value", "-2"},
+                  "--value",
+                  "-2"},
+             Case{{"project", "component", dir.Path("p.Tzp"), "add", "--name", "a", "--time", "1",
+                   "--window", "-0.1"},
+                  "--window",
+                  "-0.1"},
+         }) {
+        const auto refused = Cli(c.args);
+        EXPECT_EQ(refused.exitCode, 2) << c.option << " " << c.value;
+        const std::string said = refused.err.substr(0, refused.err.find('\n'));
+        EXPECT_NE(said.find(c.option), std::string::npos) << said;
+        EXPECT_NE(said.find(c.value), std::string::npos) << said;
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir.Path("s.Tzd")));
+    // Not an option value but a word of the command line: --x without its value.
+    EXPECT_EQ(Cli({"edit", run, "--type", "2", "--peak", "1", "--x"}).exitCode, 2);
+}
+
+}  // namespace
+}  // namespace lx
