@@ -72,16 +72,32 @@ TEST_F(CliRefusals, ARunTheMachineCannotHoldIsRefusedBeforeAllocating) {
     EXPECT_FALSE(std::filesystem::exists(dir.Path("huge.Tzd")));
 }
 
+// Root passes every permission check, so as root the tool is run as the unprivileged user
+// "nobody" (setpriv), in a folder it may read but not write.
 TEST_F(CliRefusals, PermissionDeniedKeepsWhatIsThere) {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "run as root: permissions do not stop root, nothing to check";
+    namespace fs = std::filesystem;
+    const bool root = ::geteuid() == 0;
+    if (root && !fs::exists("/usr/bin/setpriv"))
+        GTEST_SKIP() << "run as root without setpriv: permissions cannot be checked here";
+    auto asUser = [&](std::vector<std::string> args) {
+        if (!root)
+            return Cli(args);
+        args.insert(args.begin(), {"--reuid=65534", "--regid=65534", "--clear-groups", LX6600_CLI});
+        return test::RunProgram("/usr/bin/setpriv", args);
+    };
     const auto before = test::ReadBytes(run);
-    std::filesystem::permissions(
-        dir.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-    const auto r = Cli({"integrate", run, "--in-place", "--slope", "80"});
-    std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_all);
-    EXPECT_EQ(r.exitCode, 1);
-    EXPECT_NE(r.err.find("没有写入权限"), std::string::npos) << r.err;
+    const auto readOnly = fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                          fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec;
+    fs::permissions(dir.path(), readOnly);
+    const auto save = asUser({"integrate", run, "--in-place", "--slope", "80"});
+    fs::permissions(run, fs::perms::none);
+    const auto open = asUser({"dump", run});
+    fs::permissions(run, fs::perms::owner_read | fs::perms::owner_write | fs::perms::others_read);
+    fs::permissions(dir.path(), fs::perms::owner_all);
+    EXPECT_EQ(save.exitCode, 1);
+    EXPECT_NE(save.err.find("没有写入权限"), std::string::npos) << save.err;
+    EXPECT_EQ(open.exitCode, 1);
+    EXPECT_NE(open.err.find("没有读取权限"), std::string::npos) << open.err;
     EXPECT_EQ(test::ReadBytes(run), before);
 }
 
