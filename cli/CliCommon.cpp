@@ -56,8 +56,10 @@ void LocalizeOptionGroups(CLI::App& app) {
     for (CLI::Option* option : app.get_options())
         if (option->nonpositional())
             option->group(Tr(texts::kHelpOptions));
-    for (CLI::App* command : app.get_subcommands([](CLI::App*) { return true; }))
+    for (CLI::App* command : app.get_subcommands([](CLI::App*) { return true; })) {
+        command->group(Tr(texts::kHelpCommands));
         LocalizeOptionGroups(*command);
+    }
 }
 
 void ConfigureHelp(CLI::App& app) {

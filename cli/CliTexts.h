@@ -42,6 +42,7 @@ inline constexpr Text kHelpUsage{"用法", "Usage"};
 inline constexpr Text kHelpOptions{"选项", "Options"};
 inline constexpr Text kHelpOptionsWord{"选项", "OPTIONS"};
 inline constexpr Text kHelpCommandWord{"命令", "COMMAND"};
+inline constexpr Text kHelpCommands{"命令", "Commands"};
 inline constexpr Text kHelpArguments{"参数", "Arguments"};
 inline constexpr Text kHelpRequired{"(必需)", "(required)"};
 inline constexpr Text kHelpExcludes{"不可与之同用", "Excludes"};
