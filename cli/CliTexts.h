@@ -264,6 +264,22 @@ inline constexpr Text kSavePrunedHelp{"把删减后的图谱写到这里",
 inline constexpr Text kEventRow{"%4s  %-12s 类型 %2d  x %7d  峰 %4d  %8.3f 分\n",
                                 "%4s  %-12s type %2d  x %7d  peak %4d  %8.3f min\n"};
 
+// decode.
+inline constexpr Text kDecodeHelp{
+    "把截获的检测器字节流按工作站的方式解码,列出每个通道得到的值",
+    "Decode a captured detector byte stream as the workstation does: the values each channel gets"};
+inline constexpr Text kCaptureHelp{
+    "截获的字节流文件(例如用 socat 记录的串口数据)",
+    "the captured bytes (for example a serial line recorded with socat)"};
+inline constexpr Text kFrequencyHelp{"采样频率: 10 或 20", "sampling frequency: 10 or 20"};
+inline constexpr Text kHoldHelp{
+    "量程切换时保持的点数 N(0 为丢弃切换点)",
+    "values held to bridge a range switch, N (0 drops the switching value)"};
+inline constexpr Text kDecodeJsonHelp{
+    "JSON: {\"schema\", \"A\": [[值, 启动], ...], \"B\": [...]}",
+    "JSON: {\"schema\", \"A\": [[value, start], ...], \"B\": [...]}"};
+inline constexpr Text kStartMark{"  启动", "  start"};
+
 // The peak table.
 inline constexpr Text kPeakCount{" (%zu 个峰)", " (%zu peaks)"};
 inline constexpr Text kColPeak{"峰号", "No."};

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/AcquisitionCommands.h"
 #include "cli/CliCommon.h"
 #include "cli/CliTexts.h"
 #include "cli/CommandWords.h"
@@ -73,6 +74,7 @@ int Run(int argc, char** argv) {
     AddEditCommands(app, exitCode);
     AddProjectCommands(app, exitCode, home);
     AddProcessCommands(app, exitCode);
+    AddAcquisitionCommands(app, exitCode);
     LocalizeOptionGroups(app);
     if (args.empty()) {
         std::cerr << app.help();

@@ -49,11 +49,17 @@ TEST(JsonSchema, EveryKeyWrittenIsDocumentedAndEveryOutputNamesItsSchema) {
     cli({"project", "component", project, "add", "--name", "苯", "--time", "1", "--window", "1"});
     cli({"project", "add-standard", project, file});
     const auto shown = cli({"project", "show", project, "--json", "--raw"});
+    // A captured line of one channel-B frame after the warm-up frames.
+    std::vector<std::uint8_t> capture;
+    for (int i = 0; i < 7; ++i)
+        capture.insert(capture.end(), {0xF2, 0xFA, 0x3F, 0x3F, 0x3F, 0x1F, 0xE1});
+    test::WriteBytes(dir.Path("line.bin"), capture);
+    const auto decoded = cli({"decode", dir.Path("line.bin"), "--json"});
     const auto schema = test::RunProgram(LX6600_CLI, {"--help-json"});
     ASSERT_EQ(schema.exitCode, 0);
 
     std::set<std::string> keys;
-    for (const std::string& text : {dump.out, integrated.out, shown.out}) {
+    for (const std::string& text : {dump.out, integrated.out, shown.out, decoded.out}) {
         const json j = json::parse(text);
         EXPECT_EQ(j["schema"], 1);
         CollectKeys(j, keys);
