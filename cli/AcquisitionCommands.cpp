@@ -1,17 +1,32 @@
 #include "cli/AcquisitionCommands.h"
 
+#include <fcntl.h>
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <cstring>
 #include <iostream>
 #include <memory>
+#include <thread>
 
 #include <nlohmann/json.hpp>
 
+#include "acq/AcqTexts.h"
+#include "acq/CDatReceiver.h"
 #include "acq/DetectorFrames.h"
+#include "acq/DetectorSimulator.h"
 #include "cli/CliCommon.h"
 #include "cli/CliTexts.h"
 #include "cli/NumberOptions.h"
 #include "cli/RecordJson.h"
 #include "core/FileIo.h"
+#include "core/FileKind.h"
 #include "core/Format.h"
+#include "core/TzdFile.h"
 
 namespace lx::cli {
 namespace {
@@ -61,6 +76,125 @@ int RunDecode(const DecodeOptions& o) {
     return kOk;
 }
 
+struct SimulatorOptions {
+    std::string from;
+    std::string out, device;
+    bool pty = false;
+    std::string channel = "both";
+    std::string range = "E1";
+    std::optional<double> startAt;
+    bool realtime = false;
+    bool force = false;
+    NumberOptions numbers;
+};
+
+// The values to send: a chromatogram's samples, or a raw demo signal (32-bit microvolts).
+std::optional<std::vector<std::int32_t>> SimulatorValues(const std::string& path,
+                                                         std::string& error) {
+    auto file = InputFile::Open(path);
+    if (!file.ok()) {
+        error = file.error();
+        return std::nullopt;
+    }
+    if (GuessFileKind(file->Head(8)) == FileKind::Chromatogram) {
+        auto doc = LoadTzdFile(path);
+        if (!doc.ok()) {
+            error = doc.error();
+            return std::nullopt;
+        }
+        return std::vector<std::int32_t>(doc->m_Samples.data(),
+                                         doc->m_Samples.data() + doc->m_Samples.size());
+    }
+    return ReadDemoSignal(path);
+}
+
+// Writes all of `bytes` to `fd`, waiting while a reader is slow.
+bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        bytes = bytes.subspan(static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+int RunSimulator(const SimulatorOptions& o) {
+    const int targets = !o.out.empty() + !o.device.empty() + o.pty;
+    if (targets != 1)
+        return UsageError(Tr(texts::kSimulatorTarget));
+    if (o.channel != "A" && o.channel != "B" && o.channel != "both")
+        return UsageError(
+            Format(Tr(texts::kNotAChoice), "--channel", o.channel.c_str(), "A, B, both"));
+    if (o.range.size() != 2 || o.range[0] != 'E' || o.range[1] < '1' || o.range[1] > '7')
+        return UsageError(Format(Tr(texts::kNotAChoice), "--range", o.range.c_str(), "E1 … E7"));
+    const auto rangeCode = static_cast<std::uint8_t>(0xE0 + (o.range[1] - '0'));
+    if (!o.out.empty())
+        if (const std::string refused = RefuseOverwrite(o.out, o.force); !refused.empty())
+            return Fail(refused);
+    std::string error;
+    const auto values = SimulatorValues(o.from, error);
+    if (!values)
+        return Fail(error.empty() ? Tr(lx::texts::kDemoFileMissing) : error);
+
+    int fd = -1, slave = -1;
+    if (!o.out.empty()) {
+        fd = ::open(o.out.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    } else if (!o.device.empty()) {
+        fd = ::open(o.device.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+    } else {
+        char name[256] = {};
+        if (::openpty(&fd, &slave, name, nullptr, nullptr) == 0) {
+            termios raw{};
+            ::tcgetattr(slave, &raw);
+            ::cfmakeraw(&raw);
+            ::tcsetattr(slave, TCSANOW, &raw);
+            std::cout << name << std::endl;  // where the workstation reads the simulator
+        }
+    }
+    if (fd < 0)
+        return Fail(Format(Tr(texts::kSimulatorCannotWrite),
+                           (o.out.empty() ? o.device : o.out).c_str(), std::strerror(errno)));
+    const auto rate = 20;  // values per second and channel, as the detector streams them
+    const std::size_t startIndex =
+        o.startAt ? static_cast<std::size_t>(*o.startAt * 60.0 * rate) : values->size();
+    bool written = true;
+    for (std::size_t i = 0; i < values->size() && written; ++i) {
+        std::vector<std::uint8_t> frames;
+        for (int channel : {0, 1}) {
+            if ((channel == 0 && o.channel == "B") || (channel == 1 && o.channel == "A"))
+                continue;
+            const auto f = EncodeFrame(channel, (*values)[i], rangeCode, i >= startIndex);
+            frames.insert(frames.end(), f.begin(), f.end());
+        }
+        written = WriteAll(fd, frames);
+        if (o.realtime)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1000 / rate));
+    }
+    if (o.pty && written) {
+        // The reader may still be draining the line: the pseudo-terminal stays until the user
+        // stops the simulator.
+        std::cerr << Tr(texts::kSimulatorDone) << "\n";
+        sigset_t stop;
+        sigemptyset(&stop);
+        sigaddset(&stop, SIGINT);
+        sigaddset(&stop, SIGTERM);
+        sigprocmask(SIG_BLOCK, &stop, nullptr);
+        int signal = 0;
+        sigwait(&stop, &signal);
+    }
+    if (slave >= 0)
+        ::close(slave);
+    if (::close(fd) != 0 || !written)
+        return Fail(Format(Tr(texts::kSimulatorCannotWrite),
+                           (o.out.empty() ? o.device : o.out).c_str(), std::strerror(errno)));
+    if (!o.out.empty())
+        std::cout << o.out << "\n";
+    return kOk;
+}
+
 }  // namespace
 
 void AddAcquisitionCommands(CLI::App& app, int& exitCode) {
@@ -74,6 +208,24 @@ void AddAcquisitionCommands(CLI::App& app, int& exitCode) {
     decode->callback([o, &exitCode] {
         const std::string refused = o->numbers.Store();
         exitCode = refused.empty() ? RunDecode(*o) : UsageError(refused);
+    });
+
+    auto s = std::make_shared<SimulatorOptions>();
+    auto* sim = app.add_subcommand("detector-sim", Tr(texts::kSimulatorHelp));
+    sim->add_option("--from", s->from, Tr(texts::kSimulatorFromHelp))->required();
+    sim->add_option("--out", s->out, Tr(texts::kSimulatorOutHelp));
+    sim->add_option("--device", s->device, Tr(texts::kSimulatorDeviceHelp));
+    sim->add_flag("--pty", s->pty, Tr(texts::kSimulatorPtyHelp));
+    sim->add_option("--channel", s->channel, Tr(texts::kSimulatorChannelHelp))
+        ->type_name("A|B|both");
+    sim->add_option("--range", s->range, Tr(texts::kSimulatorRangeHelp))->type_name("E1..E7");
+    s->numbers.Add(sim, "--start-signal-at", s->startAt, {0, 100000}, texts::kStartSignalHelp,
+                   Tr(texts::kMinutesUnit));
+    sim->add_flag("--realtime", s->realtime, Tr(texts::kRealtimeHelp));
+    sim->add_flag("--force", s->force, Tr(texts::kForceHelp));
+    sim->callback([s, &exitCode] {
+        const std::string refused = s->numbers.Store();
+        exitCode = refused.empty() ? RunSimulator(*s) : UsageError(refused);
     });
 }
 

@@ -280,6 +280,33 @@ inline constexpr Text kDecodeJsonHelp{
     "JSON: {\"schema\", \"A\": [[value, start], ...], \"B\": [...]}"};
 inline constexpr Text kStartMark{"  启动", "  start"};
 
+// detector-sim.
+inline constexpr Text kSimulatorHelp{
+    "模拟检测器: 把图谱或演示信号写成检测器的数据帧",
+    "Simulate the detector: write a chromatogram or demo signal as its data frames"};
+inline constexpr Text kSimulatorFromHelp{
+    "要发送的值: 色谱图文件(.Tzd)或演示信号文件(TzDemo)",
+    "the values to send: a chromatogram (.Tzd) or a demo signal (TzDemo)"};
+inline constexpr Text kSimulatorOutHelp{"把数据帧写到这个文件", "write the frames to this file"};
+inline constexpr Text kSimulatorDeviceHelp{"把数据帧写到这个串口设备",
+                                           "write the frames to this serial device"};
+inline constexpr Text kSimulatorPtyHelp{
+    "打开一个伪终端,打印其路径,把数据帧写到那里(Ctrl-C 结束)",
+    "open a pseudo-terminal, print its path and write the frames there (Ctrl-C ends)"};
+inline constexpr Text kSimulatorChannelHelp{"通道: A, B 或 both(默认)",
+                                            "channel: A, B or both (the default)"};
+inline constexpr Text kSimulatorRangeHelp{"量程代码 E1(2.5 V,默认)至 E7(39 mV)",
+                                          "range code E1 (2.5 V, the default) to E7 (39 mV)"};
+inline constexpr Text kStartSignalHelp{"从这一时刻起带启动信号",
+                                       "send the start signal from this time on"};
+inline constexpr Text kRealtimeHelp{"按检测器的速度发送(每通道每秒 20 个值)",
+                                    "send at the detector's pace (20 values a second per channel)"};
+inline constexpr Text kSimulatorTarget{"请给出 --out、--device 或 --pty 中的一个。",
+                                       "Give one of --out, --device or --pty."};
+inline constexpr Text kSimulatorCannotWrite{"无法写入 %s (%s)", "Cannot write to %s (%s)"};
+inline constexpr Text kSimulatorDone{"数据帧已全部发出;按 Ctrl-C 结束。",
+                                     "All frames are sent; press Ctrl-C to end."};
+
 // The peak table.
 inline constexpr Text kPeakCount{" (%zu 个峰)", " (%zu peaks)"};
 inline constexpr Text kColPeak{"峰号", "No."};

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "acq/DetectorFrames.h"
+#include "acq/DetectorSimulator.h"
 
 namespace lx {
 namespace {
@@ -200,6 +201,28 @@ TEST(DetectorFrames, TheSameValuesHoweverTheStreamIsCut) {
         at += n;
     }
     EXPECT_EQ(chunked, whole);
+}
+
+// The simulator's frames decode to exactly the values it was given, at every range, within
+// each range's full scale; beyond it the full scale comes back.
+TEST(DetectorFrames, SimulatedFramesDecodeToTheirValues) {
+    std::mt19937 random(11);
+    for (std::uint8_t range = 0xE1; range <= 0xE7; ++range) {
+        const std::int32_t fullScale = 2500000 >> (range - 0xE1);
+        for (int i = 0; i < 2000; ++i) {
+            const auto v = static_cast<std::int32_t>(random() % (2u * fullScale + 1)) - fullScale;
+            const auto frame = EncodeFrame(i % 2, v, range, false);
+            ASSERT_EQ(frame.size(), 7u);
+            const std::uint32_t raw =
+                frame[2] | (frame[3] << 6) | (frame[4] << 12) | (frame[5] << 18);
+            ASSERT_EQ(FrameValue(raw, range), v) << "range " << int(range);
+        }
+        const auto beyond = EncodeFrame(0, fullScale + 1000, range, true);
+        const std::uint32_t raw =
+            beyond[2] | (beyond[3] << 6) | (beyond[4] << 12) | (beyond[5] << 18);
+        EXPECT_NEAR(FrameValue(raw, range), fullScale, 1) << int(range);
+        EXPECT_EQ(beyond[1], 0xFA);
+    }
 }
 
 }  // namespace
