@@ -205,10 +205,8 @@ void AddAcquisitionCommands(CLI::App& app, int& exitCode) {
                    Tr(texts::kPerSecondUnit));
     o->numbers.Add(decode, "--hold", o->hold, {0, 15}, texts::kHoldHelp);
     decode->add_flag("--json", o->json, Tr(texts::kDecodeJsonHelp));
-    decode->callback([o, &exitCode] {
-        const std::string refused = o->numbers.Store();
-        exitCode = refused.empty() ? RunDecode(*o) : UsageError(refused);
-    });
+    decode->callback(
+        [o, &exitCode] { exitCode = o->numbers.StoreThenRun([&] { return RunDecode(*o); }); });
 
     auto s = std::make_shared<SimulatorOptions>();
     auto* sim = app.add_subcommand("detector-sim", Tr(texts::kSimulatorHelp));
@@ -223,10 +221,8 @@ void AddAcquisitionCommands(CLI::App& app, int& exitCode) {
                    Tr(texts::kMinutesUnit));
     sim->add_flag("--realtime", s->realtime, Tr(texts::kRealtimeHelp));
     sim->add_flag("--force", s->force, Tr(texts::kForceHelp));
-    sim->callback([s, &exitCode] {
-        const std::string refused = s->numbers.Store();
-        exitCode = refused.empty() ? RunSimulator(*s) : UsageError(refused);
-    });
+    sim->callback(
+        [s, &exitCode] { exitCode = s->numbers.StoreThenRun([&] { return RunSimulator(*s); }); });
 }
 
 }  // namespace lx::cli

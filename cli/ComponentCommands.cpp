@@ -105,13 +105,11 @@ void AddComponentCommands(CLI::App* project, int& exitCode, const std::string& h
     component->require_subcommand(1);
     auto run = [o, &exitCode, &home](auto operation) {
         return [o, &exitCode, &home, operation] {
-            if (const std::string refused = o->numbers.Store(); !refused.empty()) {
-                exitCode = UsageError(refused);
-                return;
-            }
-            exitCode = WithProject(
-                o->project, home, o->answer,
-                [&](CPrjDoc& p, CliPrompter& prompter) { return operation(*o, p, prompter); });
+            exitCode = o->numbers.StoreThenRun([&] {
+                return WithProject(
+                    o->project, home, o->answer,
+                    [&](CPrjDoc& p, CliPrompter& prompter) { return operation(*o, p, prompter); });
+            });
         };
     };
     constexpr Bounds kIds{0, 2147483647};

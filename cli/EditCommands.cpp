@@ -118,10 +118,8 @@ void AddEditCommands(CLI::App& app, int& exitCode) {
     edit->add_flag("--in-place", e->inPlace, Tr(texts::kInPlaceHelp))->excludes(save);
     edit->add_flag("--force", e->force, Tr(texts::kForceHelp));
     edit->add_flag("--json", e->json, Tr(texts::kEditJsonHelp));
-    edit->callback([e, &exitCode] {
-        const std::string refused = e->numbers.Store();
-        exitCode = refused.empty() ? RunEdit(*e) : UsageError(refused);
-    });
+    edit->callback(
+        [e, &exitCode] { exitCode = e->numbers.StoreThenRun([&] { return RunEdit(*e); }); });
 
     auto v = std::make_shared<EventsOptions>();
     auto* events = app.add_subcommand("events", Tr(texts::kEventsHelp));
@@ -131,10 +129,8 @@ void AddEditCommands(CLI::App& app, int& exitCode) {
     events->add_flag("--clear", v->clear, Tr(texts::kClearEventsHelp))->excludes(del);
     events->add_option("--save", v->saveTo, Tr(texts::kSavePrunedHelp));
     events->add_flag("--force", v->force, Tr(texts::kForceHelp));
-    events->callback([v, &exitCode] {
-        const std::string refused = v->numbers.Store();
-        exitCode = refused.empty() ? RunEvents(*v) : UsageError(refused);
-    });
+    events->callback(
+        [v, &exitCode] { exitCode = v->numbers.StoreThenRun([&] { return RunEvents(*v); }); });
 }
 
 }  // namespace lx::cli

@@ -285,8 +285,7 @@ int RunSynth(SynthOptions& o) {
 template <class Options, class Command>
 std::function<void()> Checked(std::shared_ptr<Options> o, int& exitCode, Command command) {
     return [o, &exitCode, command] {
-        const std::string refused = o->numbers.Store();
-        exitCode = refused.empty() ? command(*o) : UsageError(refused);
+        exitCode = o->numbers.StoreThenRun([&] { return command(*o); });
     };
 }
 

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <limits>
 
+#include "cli/CliCommon.h"
 #include "cli/CliTexts.h"
 #include "core/Format.h"
 
@@ -100,6 +101,11 @@ std::string NumberOptions::Store() const {
         e->store(*v);
     }
     return {};
+}
+
+int NumberOptions::StoreThenRun(const std::function<int()>& command) const {
+    const std::string refused = Store();
+    return refused.empty() ? command() : UsageError(refused);
 }
 
 }  // namespace lx::cli

@@ -37,10 +37,14 @@ public:
     CLI::Option* Add(CLI::App* cmd, const std::string& name, int& target, Bounds bounds,
                      const Text& help, const char* unit = "");
 
-    // After parsing: stores every given value; the message of the first one refused, or "".
-    std::string Store() const;
+    // What every command does after parsing: the numbers stored, then `command`'s exit code,
+    // or a usage error naming the number refused.
+    int StoreThenRun(const std::function<int()>& command) const;
 
 private:
+    // Stores every given value; the message of the first one refused, or "".
+    std::string Store() const;
+
     struct Entry {
         std::string name;
         std::string text;  // what the user typed

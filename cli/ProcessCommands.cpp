@@ -140,10 +140,8 @@ void AddOne(CLI::App* process, int& exitCode, const std::string& name, const Tex
         cmd->add_flag("--in-place", o->inPlace, Tr(texts::kInPlaceHelp));
     }
     cmd->callback([o, &exitCode, processing] {
-        if (const std::string refused = o->numbers.Store(); !refused.empty())
-            exitCode = UsageError(refused);
-        else
-            exitCode = processing ? RunProcess(*processing, *o) : RunShift(*o);
+        exitCode = o->numbers.StoreThenRun(
+            [&] { return processing ? RunProcess(*processing, *o) : RunShift(*o); });
     });
 }
 

@@ -287,8 +287,7 @@ CLI::App* AddRecordCommand(CLI::App* project, int& exitCode, const std::string& 
     cmd->add_option("PROJECT", o->project, Tr(texts::kProjectFileHelp))->required();
     AddAnswerFlags(cmd, o->answer);
     cmd->callback([o, run, &exitCode, &home] {
-        const std::string refused = o->numbers.Store();
-        exitCode = refused.empty() ? run(*o, home) : UsageError(refused);
+        exitCode = o->numbers.StoreThenRun([&] { return run(*o, home); });
     });
     return cmd;
 }
