@@ -30,6 +30,7 @@ inline constexpr Text kWrongKind{"文件[%s]不是%s,而是%s,无法打开!",
 inline constexpr Text kKindEmpty{"空文件", "an empty file"};
 inline constexpr Text kKindChromatogram{"色谱图文件(.Tzd)", "a chromatogram file (.Tzd)"};
 inline constexpr Text kKindProject{"分析项目文件(.Tzp)", "a method project file (.Tzp)"};
+inline constexpr Text kKindRunJournal{"采样记录文件(.journal)", "a run journal (.journal)"};
 inline constexpr Text kKindText{"文本文件", "a text file"};
 inline constexpr Text kKindOther{"未知格式的文件", "a file of an unknown kind"};
 

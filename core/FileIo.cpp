@@ -37,7 +37,9 @@ private:
     int m_Fd;
 };
 
-std::string SaveFailed(const std::string& path, int err) {
+}  // namespace
+
+std::string SaveFailureMessage(const std::string& path, int err) {
     const char* reason = err == ENOSPC || err == EDQUOT ? Tr(texts::kReasonDiskFull)
                          : err == EACCES || err == EPERM || err == EROFS
                              ? Tr(texts::kReasonCannotWrite)
@@ -45,6 +47,8 @@ std::string SaveFailed(const std::string& path, int err) {
                                          : std::strerror(err);
     return Format(Tr(texts::kSaveFileFailed), path.c_str(), reason);
 }
+
+namespace {
 
 std::string OpenFailed(const std::string& path, int err, bool folder) {
     const char* reason = folder          ? Tr(texts::kReasonFolder)
@@ -94,10 +98,10 @@ Status WriteArchiveFileAtomically(const std::string& path,
     const std::string temp = TemporaryNameFor(path);
     Fd fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
     if (fd.get() < 0)
-        return Status::Failure(SaveFailed(path, errno));
+        return Status::Failure(SaveFailureMessage(path, errno));
     auto fail = [&](int err) {
         ::unlink(temp.c_str());
-        return Status::Failure(SaveFailed(path, err));
+        return Status::Failure(SaveFailureMessage(path, err));
     };
     // A replaced file keeps its permissions.
     struct stat old {};

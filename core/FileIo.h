@@ -37,4 +37,8 @@ private:
 Status WriteArchiveFileAtomically(const std::string& path,
                                   const std::function<void(ArchiveWriter&)>& write);
 
+// "保存文件[%s]失败!(reason)" for the errno of a failed write: a full disk, no permission, a
+// missing folder, or the system's own words.
+std::string SaveFailureMessage(const std::string& path, int err);
+
 }  // namespace lx

@@ -23,6 +23,8 @@ const Text& KindName(FileKind kind) {
             return texts::kKindChromatogram;
         case FileKind::Project:
             return texts::kKindProject;
+        case FileKind::RunJournal:
+            return texts::kKindRunJournal;
         case FileKind::Text:
             return texts::kKindText;
         case FileKind::Other:
@@ -36,6 +38,10 @@ const Text& KindName(FileKind kind) {
 FileKind GuessFileKind(std::span<const std::uint8_t> head) {
     if (head.empty())
         return FileKind::Empty;
+    constexpr std::string_view kJournalMagic = "LX6600-RUN-JOURNAL\n";
+    if (head.size() >= kJournalMagic.size() &&
+        std::memcmp(head.data(), kJournalMagic.data(), kJournalMagic.size()) == 0)
+        return FileKind::RunJournal;
     if (head.size() < 4)
         return FileKind::Other;  // too little to tell anything but that it is cut short
     {

@@ -13,6 +13,7 @@ enum class FileKind {
     Empty,
     Chromatogram,  // .Tzd: a single-precision version (1.x or 2.x) first
     Project,       // .Tzp: a 32-bit version (10 to 18) and the method name first
+    RunJournal,    // a run's values as they were recorded: "LX6600-RUN-JOURNAL\n" first
     Text,          // printable characters and line ends only
     Other,
 };

@@ -29,10 +29,14 @@ bool HasTemplate(const CPrjDoc* project, Prompter& prompter) {
 
 }  // namespace
 
+void ApplyProjectTemplate(CTzLabDoc& doc, const CPrjDoc& project) {
+    ForEachTemplateField(doc, project, [](auto& to, const auto& from) { to = from; });
+}
+
 bool TakeProjectTemplate(CTzLabDoc& doc, const CPrjDoc* project, Prompter& prompter) {
     if (!HasTemplate(project, prompter) || !prompter.Confirm(Tr(texts::kConfirmTakeTemplate)))
         return false;
-    ForEachTemplateField(doc, *project, [](auto& to, const auto& from) { to = from; });
+    ApplyProjectTemplate(doc, *project);
     return true;
 }
 

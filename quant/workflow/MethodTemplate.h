@@ -16,6 +16,9 @@ struct ParameterBuffer {
     CTzLabDoc m_Method;
 };
 
+// The chromatogram (or a channel's method) takes copies of the project's template records.
+void ApplyProjectTemplate(CTzLabDoc& doc, const CPrjDoc& project);
+
 // The chromatogram takes copies of its project's template records, after the operator agrees.
 // Without a project: "当前图谱无项目模板!". Returns whether the chromatogram changed.
 bool TakeProjectTemplate(CTzLabDoc& doc, const CPrjDoc* project, Prompter& prompter);

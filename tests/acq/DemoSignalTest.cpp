@@ -18,7 +18,7 @@
 namespace lx {
 namespace {
 
-// What scripts/make-demo-signal puts into the signal: apex minutes and heights in microvolts
+// What data/make-demo-signal puts into the signal: apex minutes and heights in microvolts
 // above the baseline. The script holds the same list; change both together.
 struct DesignedPeak {
     double apexMinutes;
