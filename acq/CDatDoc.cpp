@@ -150,6 +150,11 @@ void CDatDoc::StopRun() {
 bool CDatDoc::CancelRun() {
     if (!m_Running || !m_Prompter.Confirm(Tr(texts::kConfirmCancelRun)))
         return false;
+    DiscardRun();
+    return true;
+}
+
+void CDatDoc::DiscardRun() {
     ResetValueRange();
     m_Running = false;
     m_CurrentValue = 0;
@@ -157,7 +162,6 @@ bool CDatDoc::CancelRun() {
         m_Journal->Remove();
     m_Journal.reset();
     EndRunState();
-    return true;
 }
 
 void CDatDoc::EndRunState() {

@@ -34,8 +34,10 @@ public:
     void AddPoint(std::int32_t value) override;
     // Ends the run and saves it (FinishRun); the journal goes once the file is saved.
     void StopRun();
-    // "取消采样": after the operator agrees, the run is dropped and nothing saved.
+    // "取消采样": after the operator agrees, DiscardRun.
     bool CancelRun();
+    // The run is dropped: nothing is saved and its journal goes.
+    void DiscardRun();
     // "手动调零": the next value becomes the zero offset.
     void ZeroNext() { m_ZeroPending = true; }
     void SetFrequency(int frequency) { m_Frequency = frequency; }

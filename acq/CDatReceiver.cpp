@@ -16,6 +16,10 @@ std::optional<std::vector<std::int32_t>> ReadDemoSignal(const std::string& path)
     return values;
 }
 
+void ReceiverHost::PostChunk(std::span<const std::uint8_t> bytes, CDatReceiver& receiver) {
+    receiver.OnChunk(bytes);
+}
+
 CDatReceiver::CDatReceiver(ReceiverSettings settings, SerialLink* link, ReceiverHost& host,
                            Prompter& prompter)
     : m_Settings(std::move(settings)),
@@ -79,7 +83,8 @@ void CDatReceiver::StartDetector() {
         m_Prompter.Inform(Tr(texts::kPortSettingError), Prompter::Icon::Error);
         return;
     }
-    if (!m_Link->StartMonitoring([this](std::span<const std::uint8_t> bytes) { OnChunk(bytes); })) {
+    if (!m_Link->StartMonitoring(
+            [this](std::span<const std::uint8_t> bytes) { m_Host.PostChunk(bytes, *this); })) {
         m_Link->Close();
         m_Prompter.Inform(Tr(texts::kAcquisitionPortError), Prompter::Icon::Error);
         return;

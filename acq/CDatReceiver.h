@@ -31,11 +31,17 @@ public:
     virtual void AddPoint(std::int32_t value) = 0;
 };
 
+class CDatReceiver;
+
 class ReceiverHost {
 public:
     virtual ~ReceiverHost() = default;
     virtual void StartTimer(int id, int periodMs) = 0;
     virtual void StopTimer(int id) = 0;
+    // A chunk the serial link read, on the link's monitoring thread: the host hands it to the
+    // receiver's OnChunk on its own thread. Links that call on the host's thread (scripted
+    // ones) need nothing more than the direct call.
+    virtual void PostChunk(std::span<const std::uint8_t> bytes, CDatReceiver& receiver);
 };
 
 enum class AcquisitionSource { Demo = 0, Detector = 1 };

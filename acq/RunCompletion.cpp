@@ -1,7 +1,5 @@
 #include "acq/RunCompletion.h"
 
-#include <ctime>
-
 #include "acq/RunFileName.h"
 #include "core/TzdFile.h"
 #include "peaks/Integration.h"
@@ -12,9 +10,9 @@ namespace lx {
 namespace {
 
 std::optional<std::string> ChooseRunPath(const RunDestination& to, ChannelView& view) {
-    const std::time_t now = std::time(nullptr);
+    const std::time_t when = to.namedAt != 0 ? to.namedAt : std::time(nullptr);
     std::tm local{};
-    localtime_r(&now, &local);
+    localtime_r(&when, &local);
     ChannelSetup& setup = *to.setup;
     if (setup.autoSave)
         return UnusedRunFileName(setup, to.channel, to.appDir, local);

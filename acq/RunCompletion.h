@@ -2,6 +2,7 @@
 // The end of a run, whether it stopped normally or is recovered from its journal: the record is
 // integrated and quantified, reported, named, saved and filed with the channel's method project.
 
+#include <ctime>
 #include <memory>
 #include <optional>
 #include <string>
@@ -46,6 +47,7 @@ struct RunDestination {
     ChannelSetup* setup = nullptr;
     CPrjDoc* project = nullptr;
     std::string appDir;
+    std::time_t namedAt = 0;  // the time its name carries; 0: now
 };
 
 // Integrates and quantifies `record` (by the project's components when there is one), prints

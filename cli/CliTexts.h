@@ -307,6 +307,59 @@ inline constexpr Text kSimulatorCannotWrite{"无法写入 %s (%s)", "Cannot writ
 inline constexpr Text kSimulatorDone{"数据帧已全部发出;按 Ctrl-C 结束。",
                                      "All frames are sent; press Ctrl-C to end."};
 
+// acquire, recover.
+inline constexpr Text kAcquireHelp{
+    "采集一次运行: 从演示信号或检测器记录, 积分、定量、命名保存, 并打印结果",
+    "Record one run from the demo signal or the detector; integrate, quantify, name and save it"};
+inline constexpr Text kAcquireDemoHelp{"用演示信号 TzDemo(默认)",
+                                       "record the demo signal TzDemo (the default)"};
+inline constexpr Text kAcquireDeviceHelp{"检测器所接的串口设备,例如 /dev/ttyUSB0",
+                                         "the serial device the detector is on, e.g. /dev/ttyUSB0"};
+inline constexpr Text kAcquireChannelHelp{"通道: A(默认)或 B", "channel: A (the default) or B"};
+inline constexpr Text kAcquireMinutesHelp{"采样时间(默认: 通道设置的采样时间)",
+                                          "run length (default: the channel set-up's)"};
+inline constexpr Text kAcquireProjectHelp{
+    "用这个分析方法项目(.Tzp)采集,并把图谱加入它",
+    "record with this method project (.Tzp) and file the run in it"};
+inline constexpr Text kAcquireKindHelp{"standard(标准品)或 sample(样品,默认)",
+                                       "standard or sample (the default)"};
+inline constexpr Text kAcquireFolderHelp{
+    "数据文件夹(相对应用目录,默认 Data);其中的 SetupCha/SetupChb 给出通道参数",
+    "data folder (under the application directory; default Data); its SetupCha/SetupChb set the "
+    "channel"};
+inline constexpr Text kAcquireRealtimeHelp{
+    "演示信号按真实速度播放(默认用模拟时钟,十分钟的运行一瞬间完成)",
+    "play the demo signal in real time (by default a simulated clock records ten minutes at once)"};
+inline constexpr Text kAcquireWaitStartHelp{"等检测器的启动信号再开始采样",
+                                            "start the run at the detector's start signal"};
+inline constexpr Text kAcquireBaselineHelp{
+    "从每个值中扣除这个基线图谱(.Tzd)",
+    "subtract this baseline chromatogram (.Tzd) from the values"};
+inline constexpr Text kAcquireOneSource{"--demo 和 --device 只能给一个。",
+                                        "Give --demo or --device, not both."};
+inline constexpr Text kAcquireProgress{"\r已采集 %.2f 分, 当前 %d uV   ",
+                                       "\rRecorded %.2f min, now %d uV   "};
+inline constexpr Text kWaitingForStart{"等待检测器的启动信号…(Ctrl-C 结束)",
+                                       "Waiting for the detector's start signal… (Ctrl-C ends)"};
+inline constexpr Text kNoRunRecorded{"没有开始采样,没有保存任何文件。",
+                                     "No run was started; nothing was saved."};
+inline constexpr Text kRunNotSaved{
+    "图谱没有保存;它的采样记录仍在 %s 中,可用 lx6600-cli recover %s 恢复。",
+    "The run was not saved; its journal stays in %s: lx6600-cli recover %s brings it back."};
+inline constexpr Text kUnfinishedRunFound{
+    "发现未完成的采样记录 %s;可用 lx6600-cli recover %s 恢复。",
+    "An unfinished run's journal is left: %s; lx6600-cli recover %s brings it back."};
+inline constexpr Text kRecoverHelp{
+    "恢复程序意外中止时未完成的采样(文件夹中的 .journal 采样记录),保存为图谱",
+    "Save the runs a crash interrupted (the .journal files of a folder) as chromatograms"};
+inline constexpr Text kRecoverDirHelp{"要查找的文件夹(及其下几层),或一个采样记录文件",
+                                      "the folder to search (a few levels deep), or one journal"};
+inline constexpr Text kNoJournals{"%s 中没有未完成的采样记录。",
+                                  "There is no unfinished run in %s."};
+inline constexpr Text kRecoverWithoutProject{
+    "%s\n采样按通道参数恢复,不加入方法项目。",
+    "%s\nThe run is recovered with the channel's method and not filed in the project."};
+
 // The peak table.
 inline constexpr Text kPeakCount{" (%zu 个峰)", " (%zu peaks)"};
 inline constexpr Text kColPeak{"峰号", "No."};

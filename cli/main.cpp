@@ -18,6 +18,7 @@
 #include "cli/JsonSchemaText.h"
 #include "cli/ProcessCommands.h"
 #include "cli/ProjectCommands.h"
+#include "cli/RunCommands.h"
 #include "core/Format.h"
 #include "core/Language.h"
 
@@ -74,6 +75,7 @@ int Run(int argc, char** argv) {
     AddEditCommands(app, exitCode);
     AddProjectCommands(app, exitCode, home);
     AddProcessCommands(app, exitCode);
+    AddRunCommands(app, exitCode, home);
     AddAcquisitionCommands(app, exitCode);
     LocalizeOptionGroups(app);
     if (args.empty()) {

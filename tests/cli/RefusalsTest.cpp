@@ -126,7 +126,8 @@ TEST_F(CliRefusals, UnknownWordsAreNamedWithTheNearestName) {
     EXPECT_EQ(command.exitCode, 2);
     EXPECT_EQ(FirstLine(command),
               "未知的命令 \"integrat\"。可用的命令: dump, save, new, integrate, synth, edit, "
-              "events, project, process, export, decode, detector-sim。 您是不是要输入 integrate?");
+              "events, project, process, export, acquire, recover, decode, detector-sim。 "
+              "您是不是要输入 integrate?");
     const auto option = Cli({"integrate", run, "--slpe", "30", "--lang", "en"});
     EXPECT_EQ(option.exitCode, 2);
     EXPECT_EQ(FirstLine(option), "Unknown option --slpe. Did you mean --slope?");
