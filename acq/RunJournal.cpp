@@ -28,20 +28,6 @@ constexpr auto kSyncInterval = std::chrono::seconds(1);
 // Data folders sit directly under the application directory or a few levels below it.
 constexpr int kSearchDepth = 3;
 
-bool WriteAll(int fd, const void* data, std::size_t n) {
-    const auto* bytes = static_cast<const std::uint8_t*>(data);
-    while (n > 0) {
-        const ssize_t written = ::write(fd, bytes, n);
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        bytes += written;
-        n -= static_cast<std::size_t>(written);
-    }
-    return true;
-}
-
 std::vector<std::uint8_t> HeaderBytes(const JournalHeader& header) {
     ArchiveWriter method;
     CTzLabDoc withoutSamples = header.method;
@@ -87,8 +73,8 @@ Result<RunJournal> RunJournal::Begin(const std::string& folder, const JournalHea
     const auto n = static_cast<std::uint32_t>(bytes.size());
     for (int i = 0; i < 4; ++i)
         length[i] = static_cast<std::uint8_t>(n >> (8 * i));
-    if (!WriteAll(fd, kMagic.data(), kMagic.size()) || !WriteAll(fd, length, 4) ||
-        !WriteAll(fd, bytes.data(), bytes.size()) || ::fsync(fd) != 0) {
+    if (!WriteFully(fd, kMagic.data(), kMagic.size()) || !WriteFully(fd, length, 4) ||
+        !WriteFully(fd, bytes.data(), bytes.size()) || ::fsync(fd) != 0) {
         const int err = errno;
         journal.Remove();
         return Result<RunJournal>::Failure(SaveFailureMessage(path, err));
@@ -136,7 +122,7 @@ void RunJournal::Append(std::int32_t value) {
                                    static_cast<std::uint8_t>(u >> 24)};
     // Straight to the kernel: a killed process loses nothing it has recorded; only the disk
     // write waits for the once-a-second sync, which bounds what a power cut can take.
-    if (!WriteAll(m_Fd, bytes, sizeof bytes)) {
+    if (!WriteFully(m_Fd, bytes, sizeof bytes)) {
         m_Failed = true;
         return;
     }

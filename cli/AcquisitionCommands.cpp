@@ -108,19 +108,6 @@ std::optional<std::vector<std::int32_t>> SimulatorValues(const std::string& path
     return ReadDemoSignal(path);
 }
 
-// Writes all of `bytes` to `fd`, waiting while a reader is slow.
-bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
-    while (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        bytes = bytes.subspan(static_cast<std::size_t>(n));
-    }
-    return true;
-}
-
 int RunSimulator(const SimulatorOptions& o) {
     const int targets = !o.out.empty() + !o.device.empty() + o.pty;
     if (targets != 1)
@@ -169,7 +156,7 @@ int RunSimulator(const SimulatorOptions& o) {
             const auto f = EncodeFrame(channel, (*values)[i], rangeCode, i >= startIndex);
             frames.insert(frames.end(), f.begin(), f.end());
         }
-        written = WriteAll(fd, frames);
+        written = WriteFully(fd, frames.data(), frames.size());
         if (o.realtime)
             std::this_thread::sleep_for(std::chrono::milliseconds(1000 / rate));
     }

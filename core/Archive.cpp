@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "core/CodePage936.h"
+#include "core/FileIo.h"
 
 namespace lx {
 namespace {
@@ -71,7 +72,7 @@ void ArchiveWriter::WriteI32Block(const std::int32_t* values, std::size_t count)
     if constexpr (kLittleEndianHost) {
         if (m_Fd >= 0) {
             // The buffer goes first so the block follows the count directly in the file.
-            if (Flush() && !WriteAll(values, count * 4))
+            if (Flush() && !WriteFully(m_Fd, values, count * 4))
                 m_Failed = true;
             return;
         }
@@ -89,23 +90,9 @@ void ArchiveWriter::Put(const void* data, std::size_t n) {
         Flush();
 }
 
-bool ArchiveWriter::WriteAll(const void* data, std::size_t n) {
-    auto p = static_cast<const char*>(data);
-    while (n > 0) {
-        ssize_t w = ::write(m_Fd, p, n);
-        if (w < 0 && errno == EINTR)
-            continue;
-        if (w <= 0)
-            return false;
-        p += w;
-        n -= static_cast<std::size_t>(w);
-    }
-    return true;
-}
-
 bool ArchiveWriter::Flush() {
     if (m_Fd >= 0 && !m_Buffer.empty() && !m_Failed) {
-        if (!WriteAll(m_Buffer.data(), m_Buffer.size()))
+        if (!WriteFully(m_Fd, m_Buffer.data(), m_Buffer.size()))
             m_Failed = true;
         m_Buffer.clear();
     }

@@ -44,7 +44,6 @@ public:
 
 private:
     void Put(const void* data, std::size_t n);
-    bool WriteAll(const void* data, std::size_t n);
 
     int m_Fd = -1;
     bool m_Failed = false;

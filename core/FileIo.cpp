@@ -39,6 +39,20 @@ private:
 
 }  // namespace
 
+bool WriteFully(int fd, const void* data, std::size_t n) {
+    auto p = static_cast<const char*>(data);
+    while (n > 0) {
+        const ssize_t w = ::write(fd, p, n);
+        if (w < 0 && errno == EINTR)
+            continue;
+        if (w <= 0)
+            return false;
+        p += w;
+        n -= static_cast<std::size_t>(w);
+    }
+    return true;
+}
+
 std::string SaveFailureMessage(const std::string& path, int err) {
     const char* reason = err == ENOSPC || err == EDQUOT ? Tr(texts::kReasonDiskFull)
                          : err == EACCES || err == EPERM || err == EROFS

@@ -37,6 +37,10 @@ private:
 Status WriteArchiveFileAtomically(const std::string& path,
                                   const std::function<void(ArchiveWriter&)>& write);
 
+// Writes all `n` bytes to `fd`, going on after interruptions and short writes; false with errno
+// set when the file takes no more.
+bool WriteFully(int fd, const void* data, std::size_t n);
+
 // "保存文件[%s]失败!(reason)" for the errno of a failed write: a full disk, no permission, a
 // missing folder, or the system's own words.
 std::string SaveFailureMessage(const std::string& path, int err);
