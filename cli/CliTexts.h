@@ -307,6 +307,23 @@ inline constexpr Text kSimulatorCannotWrite{"无法写入 %s (%s)", "Cannot writ
 inline constexpr Text kSimulatorDone{"数据帧已全部发出;按 Ctrl-C 结束。",
                                      "All frames are sent; press Ctrl-C to end."};
 
+// table.
+inline constexpr Text kTableHelp{
+    "色谱图的分析结果表: 分析窗口(screen)、打印报告(print)或拷贝数据(text)的样子",
+    "A chromatogram's result table as the analysis window (screen), the report (print) or the "
+    "clipboard (text) has it"};
+inline constexpr Text kTableFileHelp{"色谱图文件(.Tzd)", "the chromatogram (.Tzd)"};
+inline constexpr Text kTableProjectHelp{
+    "按这个分析方法项目(.Tzp)识别、定量后再列表(不保存)",
+    "identify and quantify by this method project (.Tzp) first (nothing is saved)"};
+inline constexpr Text kTableFormHelp{
+    "screen(默认): 屏幕的列; print: 图谱打印设置中的列; text: 拷贝数据的制表符文本",
+    "screen (the default): the window's columns; print: the report's columns; text: the "
+    "clipboard's tab-separated text"};
+inline constexpr Text kTableAllHelp{"列出所有峰(默认只列含量大于零的峰)",
+                                    "list every peak (by default only peaks of positive content)"};
+inline constexpr Text kTableEnglishHelp{"英文表头(打印表)", "English headers (print form)"};
+
 // acquire, recover.
 inline constexpr Text kAcquireHelp{
     "采集一次运行: 从演示信号或检测器记录, 积分、定量、命名保存, 并打印结果",

@@ -19,6 +19,7 @@
 #include "cli/ProcessCommands.h"
 #include "cli/ProjectCommands.h"
 #include "cli/RunCommands.h"
+#include "cli/TableCommand.h"
 #include "core/Format.h"
 #include "core/Language.h"
 
@@ -75,6 +76,7 @@ int Run(int argc, char** argv) {
     AddEditCommands(app, exitCode);
     AddProjectCommands(app, exitCode, home);
     AddProcessCommands(app, exitCode);
+    AddTableCommand(app, exitCode, home);
     AddRunCommands(app, exitCode, home);
     AddAcquisitionCommands(app, exitCode);
     LocalizeOptionGroups(app);

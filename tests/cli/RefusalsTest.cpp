@@ -124,10 +124,12 @@ TEST_F(CliRefusals, AFullDiskKeepsWhatIsThere) {
 TEST_F(CliRefusals, UnknownWordsAreNamedWithTheNearestName) {
     const auto command = Cli({"integrat", run});
     EXPECT_EQ(command.exitCode, 2);
-    EXPECT_EQ(FirstLine(command),
-              "未知的命令 \"integrat\"。可用的命令: dump, save, new, integrate, synth, edit, "
-              "events, project, process, export, acquire, recover, decode, detector-sim。 "
-              "您是不是要输入 integrate?");
+    // The list of commands grows; what matters is the word, the list and the nearest name.
+    const std::string first = FirstLine(command);
+    EXPECT_EQ(first.rfind("未知的命令 \"integrat\"。可用的命令: dump, save, new, integrate, ", 0),
+              0u)
+        << first;
+    EXPECT_TRUE(first.ends_with("。 您是不是要输入 integrate?")) << first;
     const auto option = Cli({"integrate", run, "--slpe", "30", "--lang", "en"});
     EXPECT_EQ(option.exitCode, 2);
     EXPECT_EQ(FirstLine(option), "Unknown option --slpe. Did you mean --slope?");
