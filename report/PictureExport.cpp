@@ -90,15 +90,21 @@ Status SaveBmp(const QImage& image, const std::string& path) {
     return WriteBytesAtomically(path, BmpBytes(image));
 }
 
-Status SavePng(const QImage& image, const std::string& path) {
+std::vector<std::uint8_t> PngBytes(const QImage& image) {
     QByteArray encoded;
     QBuffer buffer(&encoded);
     buffer.open(QIODevice::WriteOnly);
-    // Encoding in memory fails only when memory runs out.
     if (!image.save(&buffer, "PNG"))
+        return {};
+    return std::vector<std::uint8_t>(encoded.constBegin(), encoded.constEnd());
+}
+
+Status SavePng(const QImage& image, const std::string& path) {
+    const std::vector<std::uint8_t> bytes = PngBytes(image);
+    // Encoding in memory fails only when memory runs out.
+    if (bytes.empty())
         return Status::Failure(SaveFailureMessage(path, ENOMEM));
-    return WriteBytesAtomically(
-        path, std::vector<std::uint8_t>(encoded.constBegin(), encoded.constEnd()));
+    return WriteBytesAtomically(path, bytes);
 }
 
 }  // namespace lx

@@ -26,6 +26,9 @@ QImage RenderPlotImage(PlotPicture picture, QSize size);
 // of a desktop; 32-bit BI_RGB files carry a byte that some readers take for transparency.
 std::vector<std::uint8_t> BmpBytes(const QImage& image);
 
+// The image as a PNG file's bytes; empty when it cannot be encoded (no memory).
+std::vector<std::uint8_t> PngBytes(const QImage& image);
+
 // The files are replaced only once complete (temporary file, sync, rename); a failure leaves
 // what was there and says why ("保存文件[%s]失败!(...)").
 Status SaveBmp(const QImage& image, const std::string& path);
