@@ -228,10 +228,38 @@ inline constexpr Text kShiftNeedsAmount{"shift 需要 --mv 或 --auto-zero。",
 inline constexpr Text kShiftNeedsTarget{"shift 需要 OUT,或用 --in-place 写回 IN。",
                                         "shift needs OUT, or --in-place to write back over IN."};
 inline constexpr Text kShiftNothing{"平移量为 0,图谱未改变。", "A shift of 0 changes nothing."};
-inline constexpr Text kExportHelp{"把图谱的采样点写成文本",
-                                  "Write a chromatogram's samples as text"};
+inline constexpr Text kExportHelp{"把图谱的采样点写成文本,或把图谱画成图片(PNG, BMP)",
+                                  "Write a chromatogram's samples as text, or its plot as a "
+                                  "picture (PNG, BMP)"};
 inline constexpr Text kTextHelp{"每个采样点一行: 分钟, 数值(- 为标准输出)",
                                 "one line per sample: minutes, value (- for standard output)"};
+inline constexpr Text kPngHelp{"把图谱画成 PNG 图片(- 为标准输出)",
+                               "draw the plot as a PNG picture (- for standard output)"};
+inline constexpr Text kBmpHelp{"把图谱画成 BMP 位图, 24 位不压缩(- 为标准输出)",
+                               "draw the plot as a BMP bitmap, 24-bit uncompressed "
+                               "(- for standard output)"};
+inline constexpr Text kSizeHelp{"图片的宽x高, 像素, 各 100 到 3000(默认: 1200x800)",
+                                "picture width x height in pixels, each 100 to 3000 "
+                                "(default: 1200x800)"};
+inline constexpr Text kTimeRangeHelp{"时间范围 起:止, 分钟(默认: 整个图谱)",
+                                     "time range FROM:TO in minutes (default: the whole run)"};
+inline constexpr Text kSignalRangeHelp{
+    "信号范围 下:上, mV(默认: 最小采样值 - 0.1 到最大采样值 + 0.1)",
+    "signal range LOW:HIGH in mV (default: the smallest sample - 0.1 to the largest + 0.1)"};
+inline constexpr Text kExportNeedsOne{"export 需要 --text、--png 或 --bmp 之一。",
+                                      "export needs one of --text, --png and --bmp."};
+inline constexpr Text kBadSize{
+    "选项 --size 的值 \"%s\" 应为 宽x高, 各为 100 到 3000 的整数。",
+    "Option --size: \"%s\" should be WIDTHxHEIGHT, whole numbers from 100 to 3000."};
+inline constexpr Text kBadTimeRange{
+    "选项 --time 的值 \"%s\" 应为 起:止(分钟), 0 ≤ 起 < 止 ≤ 1000000。",
+    "Option --time: \"%s\" should be FROM:TO in minutes, 0 ≤ FROM < TO ≤ 1000000."};
+inline constexpr Text kBadSignalRange{
+    "选项 --signal 的值 \"%s\" 应为 下:上(mV), -2500 ≤ 下 < 上 ≤ 2500。",
+    "Option --signal: \"%s\" should be LOW:HIGH in mV, -2500 ≤ LOW < HIGH ≤ 2500."};
+inline constexpr Text kOutputIsInput{"%s 是输入文件, 不会被覆盖; 请另给一个输出文件。",
+                                     "%s is the input file and is never written over; "
+                                     "name another output file."};
 inline constexpr Text kSamplesUnit{"采样点", "samples"};
 
 // edit and events.
@@ -323,6 +351,16 @@ inline constexpr Text kTableFormHelp{
 inline constexpr Text kTableAllHelp{"列出所有峰(默认只列含量大于零的峰)",
                                     "list every peak (by default only peaks of positive content)"};
 inline constexpr Text kTableEnglishHelp{"英文表头(打印表)", "English headers (print form)"};
+
+// report.
+inline constexpr Text kReportHelp{
+    "色谱图的分析报告,写成 PDF 文件(按图谱的打印设置)",
+    "A chromatogram's analysis report as a PDF file (by the chromatogram's print settings)"};
+inline constexpr Text kReportPdfHelp{"要写的 PDF 文件", "the PDF file to write"};
+inline constexpr Text kReportEnglishHelp{"英文报告(否则按打印设置)",
+                                         "an English report (otherwise as the print settings say)"};
+inline constexpr Text kReportSimpleHelp{"1 简易格式, 0 完整格式(默认按打印设置)",
+                                        "1 the simple layout, 0 the full one (default: the print settings')"};
 
 // acquire, recover.
 inline constexpr Text kAcquireHelp{

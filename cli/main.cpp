@@ -18,6 +18,7 @@
 #include "cli/JsonSchemaText.h"
 #include "cli/ProcessCommands.h"
 #include "cli/ProjectCommands.h"
+#include "cli/ReportCommand.h"
 #include "cli/RunCommands.h"
 #include "cli/TableCommand.h"
 #include "core/Format.h"
@@ -77,6 +78,7 @@ int Run(int argc, char** argv) {
     AddProjectCommands(app, exitCode, home);
     AddProcessCommands(app, exitCode);
     AddTableCommand(app, exitCode, home);
+    AddReportCommand(app, exitCode, home);
     AddRunCommands(app, exitCode, home);
     AddAcquisitionCommands(app, exitCode);
     LocalizeOptionGroups(app);
