@@ -1,9 +1,13 @@
 #include "cli/GuiApplication.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QGuiApplication>
 
 #include <cstdlib>
 #include <memory>
+#include <string>
 
 namespace lx::cli {
 
@@ -13,6 +17,12 @@ void EnsureGuiApplication() {
     // A terminal on a server has no display; the drawing is the same without one.
     if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Without a login session Qt wants a private runtime folder and says so on every run.
+    if (!std::getenv("XDG_RUNTIME_DIR")) {
+        const std::string runtime = "/tmp/lx6600-runtime-" + std::to_string(::getuid());
+        ::mkdir(runtime.c_str(), 0700);
+        qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(runtime));
+    }
     static int argc = 1;
     static char name[] = "lx6600-cli";
     static char* argv[] = {name, nullptr};
