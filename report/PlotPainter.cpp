@@ -208,7 +208,14 @@ void DrawBaselines(QPainter& p, const CTzLabDoc& doc, const PlotScales& sc, cons
 // A label stands just above its apex, centred on it. When the apex is too near the top for
 // that (the tallest peak of a fitted view), it moves to the right of the apex and down into
 // the plot, beside the peak rather than over the trace; it is kept inside the plot area left
-// and right too, so no label is cut off.
+// and right too, so no label is cut off. The labels of a fused pair would run into each other:
+// a label that meets one already drawn goes up above it (upright labels: to its right), and is
+// left out only when there is no room left.
+bool Overlaps(const QRect& r, const std::vector<QRect>& placed) {
+    return std::any_of(placed.begin(), placed.end(),
+                       [&](const QRect& other) { return other.intersects(r); });
+}
+
 void DrawPeakLabels(QPainter& p, const CTzLabDoc& doc, const PlotScales& sc,
                     const PlotPicture& pic) {
     const std::int32_t bits = pic.settings.viewMark;
@@ -218,6 +225,7 @@ void DrawPeakLabels(QPainter& p, const CTzLabDoc& doc, const PlotScales& sc,
     p.setPen(ToQColor(pic.settings.labels));
     const int w = sc.m_Width;
     const int h = sc.m_Height;
+    std::vector<QRect> placed;
     for (const PeakRecord& pk : doc.m_Peaks) {
         if (pk.m_Apex < sc.m_FirstIndex || pk.m_Apex > sc.m_LastIndex)
             continue;
@@ -239,7 +247,13 @@ void DrawPeakLabels(QPainter& p, const CTzLabDoc& doc, const PlotScales& sc,
                 left = ax + kApexGap + 1;
             }
             left = std::clamp(left, 0, std::max(w - tw, 0));
-            p.drawText(QPoint(left, top + fm.ascent()), label);
+            QRect r(left, top, tw, th);
+            while (Overlaps(r, placed) && r.top() - th >= 0)
+                r.moveTop(r.top() - th);
+            if (Overlaps(r, placed))
+                continue;
+            placed.push_back(r);
+            p.drawText(QPoint(r.left(), r.top() + fm.ascent()), label);
         } else {
             // Rotated a quarter turn anticlockwise: the text reads upwards from above the apex.
             int bottom = ay - kApexGap;
@@ -250,8 +264,14 @@ void DrawPeakLabels(QPainter& p, const CTzLabDoc& doc, const PlotScales& sc,
             }
             left = std::clamp(left, 0, std::max(w - th, 0));
             bottom = std::clamp(bottom, std::min(tw, h), std::max(h, 0));
+            QRect r(left, bottom - tw, th, tw);
+            while (Overlaps(r, placed) && r.right() + th < w)
+                r.moveLeft(r.left() + th);
+            if (Overlaps(r, placed))
+                continue;
+            placed.push_back(r);
             p.save();
-            p.translate(left + fm.ascent(), bottom);
+            p.translate(r.left() + fm.ascent(), r.bottom() + 1);
             p.rotate(-90);
             p.drawText(QPoint(0, 0), label);
             p.restore();

@@ -274,6 +274,32 @@ TEST(PlotPeakLabels, DrawnWhenOnAndWhole) {
     EXPECT_GT(DarkPixels(Paint(pic), l.plot), 20);
 }
 
+TEST(PlotPeakLabels, TheLabelsOfAFusedPairDoNotRunIntoEachOther) {
+    CTzLabDoc doc = FlatRun();
+    PeakRecord first;
+    first.m_Apex = 1200;
+    first.m_ApexTime = 1.0;
+    PeakRecord second = first;
+    second.m_Apex = 1206;  // one pixel further
+    second.m_ApexTime = 1.005;
+    PlotPicture pic = PictureOf(&doc, false);
+    const PlotLayout l = LayOutPlot(QRect(0, 0, 455, 300), pic, PlotFont());
+    doc.m_Peaks = {first};
+    const int one = DarkPixels(Paint(pic), l.plot);
+    doc.m_Peaks = {second};
+    const int other = DarkPixels(Paint(pic), l.plot);
+    // Both drawn whole, no pixel of one on the other: the second went above the first.
+    doc.m_Peaks = {first, second};
+    EXPECT_EQ(DarkPixels(Paint(pic), l.plot), one + other);
+    pic.settings.verticalLabels = true;
+    doc.m_Peaks = {first};
+    const int upright = DarkPixels(Paint(pic), l.plot);
+    doc.m_Peaks = {second};
+    const int otherUpright = DarkPixels(Paint(pic), l.plot);
+    doc.m_Peaks = {first, second};
+    EXPECT_EQ(DarkPixels(Paint(pic), l.plot), upright + otherUpright);
+}
+
 TEST(PlotPicturePixels, TicksWithTheirGreyCompanions) {
     const PlotPicture pic = PictureOf(nullptr, true);
     const QFont font = PlotFont();
