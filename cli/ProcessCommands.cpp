@@ -2,18 +2,26 @@
 
 #include <unistd.h>
 
+#include <cctype>
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "cli/CliCommon.h"
 #include "cli/CliPrompter.h"
 #include "cli/CliTexts.h"
+#include "cli/GuiApplication.h"
 #include "cli/NumberOptions.h"
 #include "core/Format.h"
+#include "core/Numeric.h"
 #include "core/TzdFile.h"
 #include "process/Processing.h"
 #include "process/TextExport.h"
+#include "report/PictureExport.h"
 
 namespace lx::cli {
 namespace {
@@ -98,10 +106,100 @@ int RunShift(const ProcessOptions& o) {
 struct ExportOptions {
     std::string in;
     std::string text;
+    std::string png;
+    std::string bmp;
+    std::string size = "1200x800";
+    std::string time;
+    std::string signal;
     bool force = false;
 };
 
+// A number that is the whole of `text`, and finite.
+bool ParseNumber(const std::string& text, double& value) {
+    if (text.empty() || std::isspace(static_cast<unsigned char>(text[0])))
+        return false;
+    char* end = nullptr;
+    value = std::strtod(text.c_str(), &end);
+    return *end == '\0' && std::isfinite(value);
+}
+
+// "A<sep>B" with two numbers.
+bool ParsePair(const std::string& text, char separator, double& a, double& b) {
+    const auto at = text.find(separator);
+    return at != std::string::npos && ParseNumber(text.substr(0, at), a) &&
+           ParseNumber(text.substr(at + 1), b);
+}
+
+// Writing OUT over the chromatogram it is made from would lose the chromatogram, --force or not.
+bool IsTheInput(const std::string& out, const std::string& in) {
+    std::error_code ec;
+    return !IsStandardOutput(out) && std::filesystem::equivalent(out, in, ec);
+}
+
+int WriteToStandardOutput(const std::vector<std::uint8_t>& bytes) {
+    std::cout.flush();
+    ArchiveWriter out(STDOUT_FILENO);
+    out.WriteBytes(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    return out.Flush() ? kOk : Fail(Format(Tr(texts::kWriteFailed), "-"));
+}
+
+// The plot as the picture files have it (white paper, black frame), the whole run fitted
+// unless a range is given, as "坐标设置" would set it.
+int RunPictureExport(const ExportOptions& o) {
+    const bool png = !o.png.empty();
+    const std::string& out = png ? o.png : o.bmp;
+    double w = 0, h = 0;
+    if (!ParsePair(o.size, 'x', w, h) || w != std::trunc(w) || h != std::trunc(h) || w < 100 ||
+        w > 3000 || h < 100 || h > 3000)
+        return UsageError(Format(Tr(texts::kBadSize), o.size.c_str()));
+    double t0 = 0, t1 = 0, s0 = 0, s1 = 0;
+    if (!o.time.empty() && (!ParsePair(o.time, ':', t0, t1) || t0 < 0 || t1 <= t0 || t1 > 1e6))
+        return UsageError(Format(Tr(texts::kBadTimeRange), o.time.c_str()));
+    if (!o.signal.empty() &&
+        (!ParsePair(o.signal, ':', s0, s1) || s0 < -2500 || s1 <= s0 || s1 > 2500))
+        return UsageError(Format(Tr(texts::kBadSignalRange), o.signal.c_str()));
+    if (IsTheInput(out, o.in))
+        return Fail(Format(Tr(texts::kOutputIsInput), out.c_str()));
+    if (!IsStandardOutput(out))
+        if (const std::string refused = RefuseOverwrite(out, o.force); !refused.empty())
+            return Fail(refused);
+    auto doc = LoadTzdFile(o.in);
+    if (!doc.ok())
+        return Fail(doc.error());
+    EnsureGuiApplication();
+    PlotPicture picture;
+    picture.doc = &doc.value();
+    picture.view.ShowFitted(doc.value());
+    if (!o.time.empty()) {
+        picture.view.m_TimeMin = t0;
+        picture.view.m_TimeMax = t1;
+    }
+    if (!o.signal.empty()) {
+        picture.view.m_SignalMin = TruncToInt(s0 * 1000.0);
+        picture.view.m_SignalMax = TruncToInt(s1 * 1000.0);
+    }
+    const QImage image = RenderPlotImage(picture, QSize(static_cast<int>(w), static_cast<int>(h)));
+    if (IsStandardOutput(out)) {
+        const std::vector<std::uint8_t> bytes = png ? PngBytes(image) : BmpBytes(image);
+        if (bytes.empty())
+            return Fail(Tr(texts::kOutOfMemory));
+        return WriteToStandardOutput(bytes);
+    }
+    const Status saved = png ? SavePng(image, out) : SaveBmp(image, out);
+    if (!saved.ok())
+        return Fail(saved.error());
+    std::cout << out << "\n";
+    return kOk;
+}
+
 int RunExport(const ExportOptions& o) {
+    const int outputs = !o.text.empty() + !o.png.empty() + !o.bmp.empty();
+    if (outputs != 1)
+        return UsageError(Tr(texts::kExportNeedsOne));
+    if (o.text.empty())
+        return RunPictureExport(o);
+    if (IsTheInput(o.text, o.in))
+        return Fail(Format(Tr(texts::kOutputIsInput), o.text.c_str()));
     if (!IsStandardOutput(o.text))
         if (const std::string refused = RefuseOverwrite(o.text, o.force); !refused.empty())
             return Fail(refused);
@@ -160,7 +258,13 @@ void AddProcessCommands(CLI::App& app, int& exitCode) {
     auto e = std::make_shared<ExportOptions>();
     auto* exportCmd = app.add_subcommand("export", Tr(texts::kExportHelp));
     exportCmd->add_option("FILE", e->in, Tr(texts::kInHelp))->required();
-    exportCmd->add_option("--text", e->text, Tr(texts::kTextHelp))->required();
+    auto* text = exportCmd->add_option("--text", e->text, Tr(texts::kTextHelp));
+    auto* png = exportCmd->add_option("--png", e->png, Tr(texts::kPngHelp))->excludes(text);
+    exportCmd->add_option("--bmp", e->bmp, Tr(texts::kBmpHelp))->excludes(text)->excludes(png);
+    exportCmd->add_option("--size", e->size, Tr(texts::kSizeHelp))->type_name("WxH");
+    exportCmd->add_option("--time", e->time, Tr(texts::kTimeRangeHelp))->type_name("FROM:TO");
+    exportCmd->add_option("--signal", e->signal, Tr(texts::kSignalRangeHelp))
+        ->type_name("LOW:HIGH");
     exportCmd->add_flag("--force", e->force, Tr(texts::kForceHelp));
     exportCmd->callback([e, &exitCode] { exitCode = RunExport(*e); });
 }
