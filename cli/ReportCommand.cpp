@@ -59,10 +59,7 @@ int RunReport(const ReportOptions& o, const std::string& home) {
     request.doc = &doc.value();
     request.fileName = std::filesystem::path(o.file).filename().string();
     request.viewAllPeaks = o.all;
-    const PlotPicture picture = ReportPicture(doc.value());
-    request.picture = [&](QPainter& painter, const QRect& rect) {
-        PaintPlot(painter, rect, picture);
-    };
+    request.picture = ReportPictureDrawer(doc.value());
     if (Status written = WriteReportPdf(request, o.pdf); !written.ok())
         return Fail(written.error());
     std::cout << o.pdf << "\n";

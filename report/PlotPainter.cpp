@@ -59,7 +59,10 @@ QFont PlotFont() {
     QFont font;
     // fontconfig substitutes a metric twin for Arial where it is missing; the CJK family
     // supplies the glyphs of "分钟" and Chinese component names.
-    font.setFamilies({"Arial", "Liberation Sans", "DejaVu Sans", "Noto Sans CJK SC"});
+    // (WenQuanYi before Noto: Noto's CJK glyphs shared with the Kangxi radicals come out of
+    // a PDF as the radicals.)
+    font.setFamilies(
+        {"Arial", "Liberation Sans", "DejaVu Sans", "WenQuanYi Zen Hei", "Noto Sans CJK SC"});
     font.setPixelSize(12);
     font.setWeight(QFont::Normal);
     return font;
@@ -345,7 +348,7 @@ void DrawSignalAxis(QPainter& p, const PlotLayout& l, const PlotPicture& pic) {
 
 void PaintPlot(QPainter& p, const QRect& rect, const PlotPicture& pic) {
     p.save();
-    const QFont font = PlotFont();
+    const QFont& font = pic.font;
     p.setFont(font);
     p.setBackgroundMode(Qt::TransparentMode);
     p.setRenderHint(QPainter::Antialiasing, false);

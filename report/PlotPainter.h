@@ -33,6 +33,10 @@ struct PlotOverlay {
     int offsetY = 0;
 };
 
+// The plot's text font: Arial 12 px, normal weight, falling back to a font with Chinese
+// glyphs for the axis title and component names.
+QFont PlotFont();
+
 struct PlotPicture {
     const CTzLabDoc* doc = nullptr;     // the active chromatogram; may be null (an empty plot)
     std::vector<PlotOverlay> overlays;  // drawn first, in order
@@ -46,11 +50,9 @@ struct PlotPicture {
     // units; 0 for the time band means "as high as the fonts need".
     int signalBand = 55;
     int timeBand = 0;
+    // Axis labels, titles and peak labels; the printed report uses its own axis font.
+    QFont font = PlotFont();
 };
-
-// The plot's text font: Arial 12 px, normal weight, falling back to a font with Chinese
-// glyphs for the axis title and component names.
-QFont PlotFont();
 
 // The text of one peak's label for the ViewMark bits `bits`: "(%d) ", "%1.3f ", "A=%.1f ",
 // "H=%.1f ", "C=%.4f " (content above 0 only) and "[%s]" (a named peak only), in that order.

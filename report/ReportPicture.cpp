@@ -1,9 +1,16 @@
 #include "report/ReportPicture.h"
 
-namespace lx {
+#include <QPaintDevice>
 
-// The time axis' band under a printed picture, in the page's units (600 per inch).
-constexpr int kPrintedTimeBand = 166;
+namespace lx {
+namespace {
+
+constexpr double kPlotDpi = 96.0;
+// The time axis' band under a printed picture, in units of a 600-dpi page.
+constexpr double kPrintedTimeBand = 166.0;
+constexpr double kPageDpi = 600.0;
+
+}  // namespace
 
 PlotPicture ReportPicture(const CTzLabDoc& doc) {
     const PrintSettings& print = doc.m_PrintSettings;
@@ -16,8 +23,20 @@ PlotPicture ReportPicture(const CTzLabDoc& doc) {
     picture.settings.labels = FromColorRef(static_cast<std::uint32_t>(print.markColour));
     picture.printing = true;
     picture.axes = print.axesOn != 0;
-    picture.timeBand = kPrintedTimeBand;
+    picture.timeBand = static_cast<int>(kPrintedTimeBand * kPlotDpi / kPageDpi);
+    picture.font = FontFromLogFont(print.axisFont, static_cast<int>(kPlotDpi));
     return picture;
+}
+
+PictureDrawer ReportPictureDrawer(const CTzLabDoc& doc) {
+    return [picture = ReportPicture(doc)](QPainter& painter, const QRect& box) {
+        const double scale = painter.device()->logicalDpiX() / kPlotDpi;
+        painter.scale(scale, scale);
+        const QRect plotBox(static_cast<int>(box.x() / scale), static_cast<int>(box.y() / scale),
+                            static_cast<int>(box.width() / scale),
+                            static_cast<int>(box.height() / scale));
+        PaintPlot(painter, plotBox, picture);
+    };
 }
 
 }  // namespace lx

@@ -4,9 +4,16 @@
 
 #include "core/CTzLabDoc.h"
 #include "report/PlotPainter.h"
+#include "report/ReportPainter.h"
 
 namespace lx {
 
+// The picture's content and switches; `timeBand` in the plot's own units.
 PlotPicture ReportPicture(const CTzLabDoc& doc);
+
+// Draws ReportPicture(doc) into a box of the page. The plot is drawn at a screen's 96 units an
+// inch and scaled to the device, so its fonts, pens and the time axis' 166-unit band keep the
+// sizes they have on a 600-dpi page, whatever the device's resolution.
+PictureDrawer ReportPictureDrawer(const CTzLabDoc& doc);
 
 }  // namespace lx
