@@ -238,6 +238,10 @@ inline constexpr Text kPngHelp{"把图谱画成 PNG 图片(- 为标准输出)",
 inline constexpr Text kBmpHelp{"把图谱画成 BMP 位图, 24 位不压缩(- 为标准输出)",
                                "draw the plot as a BMP bitmap, 24-bit uncompressed "
                                "(- for standard output)"};
+inline constexpr Text kRtfHelp{
+    "把分析报告写成报告文件(.Tze, RTF 格式, 文字处理软件可以打开), 含图谱",
+    "write the analysis report as a report file (.Tze, rich text a word processor opens), "
+    "picture included"};
 inline constexpr Text kSizeHelp{"图片的宽x高, 像素, 各 100 到 3000(默认: 1200x800)",
                                 "picture width x height in pixels, each 100 to 3000 "
                                 "(default: 1200x800)"};
@@ -246,8 +250,8 @@ inline constexpr Text kTimeRangeHelp{"时间范围 起:止, 分钟(默认: 整�
 inline constexpr Text kSignalRangeHelp{
     "信号范围 下:上, mV(默认: 最小采样值 - 0.1 到最大采样值 + 0.1)",
     "signal range LOW:HIGH in mV (default: the smallest sample - 0.1 to the largest + 0.1)"};
-inline constexpr Text kExportNeedsOne{"export 需要 --text、--png 或 --bmp 之一。",
-                                      "export needs one of --text, --png and --bmp."};
+inline constexpr Text kExportNeedsOne{"export 需要 --text、--png、--bmp 或 --rtf 之一。",
+                                      "export needs one of --text, --png, --bmp and --rtf."};
 inline constexpr Text kBadSize{
     "选项 --size 的值 \"%s\" 应为 宽x高, 各为 100 到 3000 的整数。",
     "Option --size: \"%s\" should be WIDTHxHEIGHT, whole numbers from 100 to 3000."};
@@ -359,8 +363,9 @@ inline constexpr Text kReportHelp{
 inline constexpr Text kReportPdfHelp{"要写的 PDF 文件", "the PDF file to write"};
 inline constexpr Text kReportEnglishHelp{"英文报告(否则按打印设置)",
                                          "an English report (otherwise as the print settings say)"};
-inline constexpr Text kReportSimpleHelp{"1 简易格式, 0 完整格式(默认按打印设置)",
-                                        "1 the simple layout, 0 the full one (default: the print settings')"};
+inline constexpr Text kReportSimpleHelp{
+    "1 简易格式, 0 完整格式(默认按打印设置)",
+    "1 the simple layout, 0 the full one (default: the print settings')"};
 
 // acquire, recover.
 inline constexpr Text kAcquireHelp{

@@ -22,6 +22,8 @@
 #include "process/Processing.h"
 #include "process/TextExport.h"
 #include "report/PictureExport.h"
+#include "report/ReportPicture.h"
+#include "report/TextReport.h"
 
 namespace lx::cli {
 namespace {
@@ -108,6 +110,7 @@ struct ExportOptions {
     std::string text;
     std::string png;
     std::string bmp;
+    std::string rtf;
     std::string size = "1200x800";
     std::string time;
     std::string signal;
@@ -192,10 +195,37 @@ int RunPictureExport(const ExportOptions& o) {
     return kOk;
 }
 
+// The analysis report as the report window keeps it: rich text with the picture, the .Tze file.
+int RunReportExport(const ExportOptions& o) {
+    if (IsTheInput(o.rtf, o.in))
+        return Fail(Format(Tr(texts::kOutputIsInput), o.rtf.c_str()));
+    if (const std::string refused = RefuseOverwrite(o.rtf, o.force); !refused.empty())
+        return Fail(refused);
+    auto doc = LoadTzdFile(o.in);
+    if (!doc.ok())
+        return Fail(doc.error());
+    EnsureGuiApplication();
+    TextReportRequest request;
+    request.doc = &doc.value();
+    request.fileName = std::filesystem::path(o.in).filename().string();
+    // The picture at a screen's resolution, the size the print settings give it.
+    const PrintSettings& print = doc->m_PrintSettings;
+    constexpr double kPixelsPerCm = 96 / 2.54;
+    request.picture = RenderPlotImage(ReportPicture(doc.value()),
+                                      QSize(static_cast<int>(print.chromWidthCm * kPixelsPerCm),
+                                            static_cast<int>(print.chromHeightCm * kPixelsPerCm)));
+    if (Status written = WriteTextReport(request, o.rtf); !written.ok())
+        return Fail(written.error());
+    std::cout << o.rtf << "\n";
+    return kOk;
+}
+
 int RunExport(const ExportOptions& o) {
-    const int outputs = !o.text.empty() + !o.png.empty() + !o.bmp.empty();
+    const int outputs = !o.text.empty() + !o.png.empty() + !o.bmp.empty() + !o.rtf.empty();
     if (outputs != 1)
         return UsageError(Tr(texts::kExportNeedsOne));
+    if (!o.rtf.empty())
+        return RunReportExport(o);
     if (o.text.empty())
         return RunPictureExport(o);
     if (IsTheInput(o.text, o.in))
@@ -260,7 +290,12 @@ void AddProcessCommands(CLI::App& app, int& exitCode) {
     exportCmd->add_option("FILE", e->in, Tr(texts::kInHelp))->required();
     auto* text = exportCmd->add_option("--text", e->text, Tr(texts::kTextHelp));
     auto* png = exportCmd->add_option("--png", e->png, Tr(texts::kPngHelp))->excludes(text);
-    exportCmd->add_option("--bmp", e->bmp, Tr(texts::kBmpHelp))->excludes(text)->excludes(png);
+    auto* bmp =
+        exportCmd->add_option("--bmp", e->bmp, Tr(texts::kBmpHelp))->excludes(text)->excludes(png);
+    exportCmd->add_option("--rtf", e->rtf, Tr(texts::kRtfHelp))
+        ->excludes(text)
+        ->excludes(png)
+        ->excludes(bmp);
     exportCmd->add_option("--size", e->size, Tr(texts::kSizeHelp))->type_name("WxH");
     exportCmd->add_option("--time", e->time, Tr(texts::kTimeRangeHelp))->type_name("FROM:TO");
     exportCmd->add_option("--signal", e->signal, Tr(texts::kSignalRangeHelp))

@@ -30,9 +30,12 @@ struct Lines {
     const CTzLabDoc& doc;
     const std::string& fileName;
     bool english;
+    InformationForm form = InformationForm::Printed;
 
     std::string FileName() const {
-        return Format(Pick(texts::kReportFileName, english), fileName.c_str());
+        const Text& label =
+            form == InformationForm::Text ? texts::kTextFileName : texts::kReportFileName;
+        return Format(Pick(label, english), fileName.c_str());
     }
     std::string Acquired() const {
         return Format(Pick(texts::kReportAcquired, english), AcquiredAt(doc).c_str());
@@ -45,7 +48,9 @@ struct Lines {
         return Format(Pick(texts::kReportSample, english), doc.m_SampleName.c_str());
     }
     std::string Inject() const {
-        return Format(Pick(texts::kReportInject, english), doc.m_InjectVolume.c_str());
+        const Text& label =
+            form == InformationForm::Text ? texts::kTextInject : texts::kReportInject;
+        return Format(Pick(label, english), doc.m_InjectVolume.c_str());
     }
     std::string Operator() const {
         return Format(Pick(texts::kReportOperator, english), doc.m_Operator.c_str());
@@ -193,10 +198,11 @@ std::string MethodLine(const CTzLabDoc& doc, bool english) {
     }
 }
 
-std::vector<std::string> InformationItems(const CTzLabDoc& doc, const std::string& fileName) {
+std::vector<std::string> InformationItems(const CTzLabDoc& doc, const std::string& fileName,
+                                          InformationForm form) {
     const PrintSettings& p = doc.m_PrintSettings;
     const bool english = p.englishReport != 0;
-    const Lines lines{doc, fileName, english};
+    const Lines lines{doc, fileName, english, form};
     std::vector<std::string> items;
     if (p.fileNameOn)
         items.push_back(lines.FileName());

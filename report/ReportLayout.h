@@ -75,8 +75,12 @@ struct ReportRequest {
 
 ReportLayout LayoutReport(const ReportRequest& request, const TextMeasure& measure);
 
+// The printed page's labels, or those of the report window's text.
+enum class InformationForm { Printed, Text };
+
 // The lines of the information block, in order, each only when its switch is on.
-std::vector<std::string> InformationItems(const CTzLabDoc& doc, const std::string& fileName);
+std::vector<std::string> InformationItems(const CTzLabDoc& doc, const std::string& fileName,
+                                          InformationForm form = InformationForm::Printed);
 // "分析方法: " with the project's basis and method, or the normalization wording.
 std::string MethodLine(const CTzLabDoc& doc, bool english);
 

@@ -31,6 +31,14 @@ inline constexpr Text kReportLaboratory{"实验单位: %s", "User: %s"};
 inline constexpr Text kReportInstruments{"仪器信息: %s", "Instruments Info: %s"};
 inline constexpr Text kReportNote{"实验备注: ", "Data Note: "};
 inline constexpr Text kReportResults{"分   析   结   果", "  Result  "};
+// The report window's text has a few labels of its own.
+inline constexpr Text kTextFileName{"文 件 名: %s", "FileName: %s"};
+inline constexpr Text kTextInject{"进 样 量: %s", "Inject Value: %s"};
+inline constexpr Text kTextInstruments{"仪器信息:", "Instruments Info"};
+inline constexpr Text kTextResults{"分  析  结  果", "Result"};
+// The data note's heading is Chinese in both languages.
+inline constexpr const char* kTextNote = "实验备注: ";
+
 inline constexpr Text kReportSampleBlock{"样 品 基 本 信 息", "Sampler Infomation"};
 
 }  // namespace lx::texts

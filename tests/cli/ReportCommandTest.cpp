@@ -66,5 +66,38 @@ TEST(CliReport, APdfReportWithItsLabelsPeaksAndPages) {
     EXPECT_EQ(test::RunProgram(LX6600_CLI, {"report", run, "--pdf", pdf, "--force"}).exitCode, 0);
 }
 
+// The report file (.Tze) is rich text a word processor opens: LibreOffice turns it into text
+// holding every section, and the picture travels inside it.
+TEST(CliReport, TheReportFileOpensInAWordProcessor) {
+    if (!std::filesystem::exists("/usr/bin/soffice"))
+        GTEST_SKIP() << "LibreOffice is not installed; scripts/setup installs it";
+    test::TempDir dir;
+    const std::string run = dir.Path("run.Tzd");
+    ASSERT_EQ(test::RunProgram(LX6600_CLI, {"synth", run, "--minutes", "6", "--peak", "3:40000"})
+                  .exitCode,
+              0);
+    const std::string tze = dir.Path("run.Tze");
+    const auto written = test::RunProgram(LX6600_CLI, {"export", run, "--rtf", tze});
+    ASSERT_EQ(written.exitCode, 0) << written.err;
+    const std::vector<std::uint8_t> bytes = test::ReadBytes(tze);
+    const std::string rtf(bytes.begin(), bytes.end());
+    EXPECT_NE(rtf.find("{\\pict\\pngblip"), std::string::npos);
+
+    const auto converted = test::RunProgram(
+        "/usr/bin/soffice",
+        {"-env:UserInstallation=file://" + dir.Path("office-profile"), "--headless", "--convert-to",
+         "txt:Text (encoded):UTF8", "--outdir", dir.path().string(), tze});
+    ASSERT_EQ(converted.exitCode, 0) << converted.err;
+    const std::vector<std::uint8_t> txt = test::ReadBytes(dir.Path("run.txt"));
+    std::string text(txt.begin(), txt.end());
+    // LibreOffice keeps runs of spaces as no-break and six-per-em spaces; no kind matters here.
+    for (const std::string space : {"\xc2\xa0", "\xe2\x80\x86", " "})
+        for (auto at = text.find(space); at != std::string::npos; at = text.find(space))
+            text.erase(at, space.size());
+    for (const char* section : {"文件名:run.Tzd", "采样时间:", "仪器信息:", "检测器类型:紫外",
+                                "分析结果", "面积百分含量", "合计:", "100.0000"})
+        EXPECT_NE(text.find(section), std::string::npos) << section << "\n" << text;
+}
+
 }  // namespace
 }  // namespace lx
