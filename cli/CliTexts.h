@@ -360,6 +360,10 @@ inline constexpr Text kTableEnglishHelp{"英文表头(打印表)", "English head
 inline constexpr Text kReportHelp{
     "色谱图的分析报告,写成 PDF 文件(按图谱的打印设置)",
     "A chromatogram's analysis report as a PDF file (by the chromatogram's print settings)"};
+inline constexpr Text kReportFilesHelp{
+    "色谱图文件(.Tzd); 几个文件时叠加在一张图中, 并逐个列出分析结果",
+    "the chromatogram (.Tzd); several are overlaid in one picture and their results listed "
+    "one after another"};
 inline constexpr Text kReportPdfHelp{"要写的 PDF 文件", "the PDF file to write"};
 inline constexpr Text kReportEnglishHelp{"英文报告(否则按打印设置)",
                                          "an English report (otherwise as the print settings say)"};

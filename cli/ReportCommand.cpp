@@ -20,7 +20,7 @@ namespace lx::cli {
 namespace {
 
 struct ReportOptions {
-    std::string file;
+    std::vector<std::string> files;
     std::string project;
     std::string pdf;
     bool english = false;
@@ -29,26 +29,39 @@ struct ReportOptions {
     bool force = false;
 };
 
+std::string FileName(const std::string& path) {
+    return std::filesystem::path(path).filename().string();
+}
+
 int RunReport(const ReportOptions& o, const std::string& home) {
     if (o.simple && *o.simple != 0 && *o.simple != 1)
         return UsageError(
             Format(Tr(texts::kOutOfRange), "--simple", std::to_string(*o.simple).c_str(), "0, 1"));
     if (const std::string refused = RefuseOverwrite(o.pdf, o.force); !refused.empty())
         return Fail(refused);
-    auto doc = LoadTzdFile(o.file);
-    if (!doc.ok())
-        return Fail(doc.error());
+    // The first file is the report's own chromatogram; the others are shown with it and
+    // listed after it, as an analysis window with overlays prints.
+    std::vector<CTzLabDoc> docs;
+    for (const std::string& file : o.files) {
+        auto doc = LoadTzdFile(file);
+        if (!doc.ok())
+            return Fail(doc.error());
+        docs.push_back(std::move(doc.value()));
+    }
     std::optional<CPrjDoc> project;
     if (!o.project.empty()) {
         auto loaded = LoadTzpFile(AbsolutePath(o.project), ApplicationDirectory(home));
         if (!loaded.ok())
             return Fail(loaded.error());
         project = std::move(loaded.value());
-        doc->m_Project = &*project;
         CliPrompter prompter;
-        IntegrateAndQuantify(doc.value(), prompter);
+        for (CTzLabDoc& doc : docs) {
+            doc.m_Project = &*project;
+            IntegrateAndQuantify(doc, prompter);
+        }
     }
-    PrintSettings& print = doc->m_PrintSettings;
+    CTzLabDoc& doc = docs.front();
+    PrintSettings& print = doc.m_PrintSettings;
     if (o.english)
         print.englishReport = 1;
     if (o.simple)
@@ -56,10 +69,15 @@ int RunReport(const ReportOptions& o, const std::string& home) {
 
     EnsureGuiApplication();
     PdfReportRequest request;
-    request.doc = &doc.value();
-    request.fileName = std::filesystem::path(o.file).filename().string();
+    request.doc = &doc;
+    request.fileName = FileName(o.files.front());
     request.viewAllPeaks = o.all;
-    request.picture = ReportPictureDrawer(doc.value());
+    std::vector<const CTzLabDoc*> overlays;
+    for (std::size_t k = 1; k < docs.size(); ++k) {
+        request.overlays.push_back({&docs[k], FileName(o.files[k])});
+        overlays.push_back(&docs[k]);
+    }
+    request.picture = ReportPictureDrawer(doc, overlays);
     if (Status written = WriteReportPdf(request, o.pdf); !written.ok())
         return Fail(written.error());
     std::cout << o.pdf << "\n";
@@ -71,7 +89,7 @@ int RunReport(const ReportOptions& o, const std::string& home) {
 void AddReportCommand(CLI::App& app, int& exitCode, const std::string& home) {
     auto o = std::make_shared<ReportOptions>();
     auto* report = app.add_subcommand("report", Tr(texts::kReportHelp));
-    report->add_option("FILE", o->file, Tr(texts::kTableFileHelp))->required();
+    report->add_option("FILE", o->files, Tr(texts::kReportFilesHelp))->required();
     report->add_option("--pdf", o->pdf, Tr(texts::kReportPdfHelp))->required();
     report->add_option("--project", o->project, Tr(texts::kTableProjectHelp));
     report->add_flag("--english", o->english, Tr(texts::kReportEnglishHelp));

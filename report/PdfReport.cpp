@@ -36,6 +36,7 @@ Status WriteReportPdf(const PdfReportRequest& request, const std::string& path) 
         ReportRequest layoutRequest;
         layoutRequest.doc = request.doc;
         layoutRequest.fileName = request.fileName;
+        layoutRequest.overlays = request.overlays;
         layoutRequest.page = {0, 0, writer.width(), writer.height()};
         layoutRequest.printable = {Units(kMarginLeft), Units(kMarginTop),
                                    writer.width() - Units(kMarginLeft) - Units(kMarginRight),

@@ -12,6 +12,7 @@ namespace lx {
 struct PdfReportRequest {
     const CTzLabDoc* doc = nullptr;
     std::string fileName;  // the chromatogram's title on the report
+    std::vector<ReportOverlay> overlays;
     bool viewAllPeaks = false;
     PictureDrawer picture;
 };

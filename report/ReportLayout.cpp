@@ -174,7 +174,40 @@ std::vector<int> ColumnWidths(const ResultTable& table, const TextMeasure& measu
     return widths;
 }
 
+TableOptions PrintTableOptions(const CTzLabDoc& doc, const ReportRequest& r) {
+    TableOptions options;
+    options.form = TableForm::Print;
+    options.columns = PrintColumns(doc.m_PrintSettings);
+    options.english = doc.m_PrintSettings.englishReport != 0;
+    options.viewAllPeaks = r.viewAllPeaks;
+    options.quantified = IsQuantified(doc);
+    return options;
+}
+
+// The listing of an overlaid report: each chromatogram's rows under a caption, in the columns
+// of the report's own chromatogram.
+void ListOverlays(const ReportRequest& r, ReportLayout& layout) {
+    const TableOptions options = PrintTableOptions(*r.doc, r);
+    std::vector<ReportOverlay> all{{r.doc, r.fileName}};
+    all.insert(all.end(), r.overlays.begin(), r.overlays.end());
+    const ResultTable first = BuildResultTable({}, options);
+    layout.table.columns = first.columns;
+    layout.table.headers = first.headers;
+    for (std::size_t k = 0; k < all.size(); ++k) {
+        layout.table.rows.push_back({-1, std::vector<std::string>(first.columns.size())});
+        layout.rowCaptions.push_back(OverlayCaption(static_cast<int>(k), all[k].fileName));
+        for (ResultTable::Row& row : BuildResultTable(all[k].doc->m_Peaks, options).rows) {
+            layout.table.rows.push_back(std::move(row));
+            layout.rowCaptions.emplace_back();
+        }
+    }
+}
+
 }  // namespace
+
+std::string OverlayCaption(int k, const std::string& fileName) {
+    return Format("通道 %d : %s", k + 1, fileName.c_str());
+}
 
 std::string MethodLine(const CTzLabDoc& doc, bool english) {
     std::string line = Pick(texts::kReportMethod, english);
@@ -235,17 +268,18 @@ ReportLayout LayoutReport(const ReportRequest& r, const TextMeasure& measure) {
     const CTzLabDoc& doc = *r.doc;
     const PrintSettings& p = doc.m_PrintSettings;
     const bool english = p.englishReport != 0;
-    const bool simple = p.simpleFormat != 0;
+    // The simple format is for one chromatogram; an overlaid report has its own page 1.
+    const bool simple = p.simpleFormat != 0 && r.overlays.empty();
     const Lines lines{doc, r.fileName, english};
 
+    const bool overlaid = !r.overlays.empty();
     ReportLayout layout;
-    TableOptions options;
-    options.form = TableForm::Print;
-    options.columns = PrintColumns(p);
-    options.english = english;
-    options.viewAllPeaks = r.viewAllPeaks;
-    options.quantified = IsQuantified(doc);
-    layout.table = BuildResultTable(doc.m_Peaks, options);
+    if (overlaid) {
+        ListOverlays(r, layout);
+    } else {
+        layout.table = BuildResultTable(doc.m_Peaks, PrintTableOptions(doc, r));
+        layout.rowCaptions.resize(layout.table.rows.size());
+    }
     layout.columnWidths = ColumnWidths(layout.table, measure, r.printable.width);
     layout.tableLeft = r.printable.x;
     layout.pitch = std::max(
@@ -281,7 +315,7 @@ ReportLayout LayoutReport(const ReportRequest& r, const TextMeasure& measure) {
     } else {
         if (p.titleOn)
             first.Line(ReportFont::Title, p.titleText, p.titleAlign, p.titleColour);
-        if (p.contentOn)
+        if (p.contentOn && !overlaid)
             first.TwoColumns(InformationItems(doc, r.fileName), ReportFont::Body, p.bodyColour);
         if (p.instrumentOn) {
             // The printed report names the sample in the heading.

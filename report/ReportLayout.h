@@ -56,7 +56,10 @@ struct ReportPage {
 };
 
 struct ReportLayout {
-    ResultTable table;              // print form
+    ResultTable table;  // print form
+    // A row with a caption is a heading across the whole table (the name of each chromatogram
+    // in the listing of an overlaid report); its cells are not drawn.
+    std::vector<std::string> rowCaptions;
     std::vector<int> columnWidths;  // across the printable width, trailing column left out
     int tableLeft = 0;
     int pitch = 0;  // one table row
@@ -64,9 +67,18 @@ struct ReportLayout {
     std::vector<ReportPage> pages;
 };
 
+// A further chromatogram of an overlaid report.
+struct ReportOverlay {
+    const CTzLabDoc* doc = nullptr;
+    std::string fileName;
+};
+
 struct ReportRequest {
     const CTzLabDoc* doc = nullptr;
     std::string fileName;  // the chromatogram's title, as the file name line shows it
+    // With overlays the report shows them with the chromatogram in one picture and lists the
+    // results of each, the chromatogram's first.
+    std::vector<ReportOverlay> overlays;
     Box page;
     Box printable;  // the page less its margins
     double unitsPerCm = 600 / 2.54;
@@ -81,6 +93,9 @@ enum class InformationForm { Printed, Text };
 // The lines of the information block, in order, each only when its switch is on.
 std::vector<std::string> InformationItems(const CTzLabDoc& doc, const std::string& fileName,
                                           InformationForm form = InformationForm::Printed);
+// The heading of chromatogram `k` (0 the report's own) in an overlaid report's listing.
+std::string OverlayCaption(int k, const std::string& fileName);
+
 // "分析方法: " with the project's basis and method, or the normalization wording.
 std::string MethodLine(const CTzLabDoc& doc, bool english);
 

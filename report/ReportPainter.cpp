@@ -44,8 +44,14 @@ void PaintTable(QPainter& painter, const ReportLayout& layout, const TableOnPage
         painter.drawText(QRect(edges[c], slice.top, layout.columnWidths[c], pitch), Qt::AlignCenter,
                          Q(layout.table.headers[c]));
     for (int i = 0; i < rows; ++i) {
-        const auto& row = layout.table.rows[static_cast<std::size_t>(slice.firstRow + i)];
+        const auto index = static_cast<std::size_t>(slice.firstRow + i);
+        const auto& row = layout.table.rows[index];
         const int y = slice.top + pitch * (i + 1);
+        if (!layout.rowCaptions[index].empty()) {
+            painter.drawText(QRect(edges.front() + pad, y, edges.back() - edges.front(), pitch),
+                             Qt::AlignLeft | Qt::AlignVCenter, Q(layout.rowCaptions[index]));
+            continue;
+        }
         for (std::size_t c = 0; c < layout.columnWidths.size(); ++c)
             painter.drawText(QRect(edges[c] + pad, y, layout.columnWidths[c] - pad, pitch),
                              Qt::AlignLeft | Qt::AlignVCenter, Q(row.cells[c]));

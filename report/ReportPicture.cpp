@@ -2,6 +2,8 @@
 
 #include <QPaintDevice>
 
+#include "process/OverlayList.h"
+
 namespace lx {
 namespace {
 
@@ -12,10 +14,13 @@ constexpr double kPageDpi = 600.0;
 
 }  // namespace
 
-PlotPicture ReportPicture(const CTzLabDoc& doc) {
+PlotPicture ReportPicture(const CTzLabDoc& doc, const std::vector<const CTzLabDoc*>& overlays) {
     const PrintSettings& print = doc.m_PrintSettings;
     PlotPicture picture;
     picture.doc = &doc;
+    for (std::size_t k = 1; k <= overlays.size(); ++k)
+        picture.overlays.push_back(
+            {overlays[k - 1], OverlayList::kColours[k < OverlayList::kColours.size() ? k : 0]});
     picture.view.ShowFitted(doc);
     picture.settings.viewMark = print.printMarks;
     picture.settings.verticalLabels = print.verticalMarks != 0;
@@ -28,8 +33,9 @@ PlotPicture ReportPicture(const CTzLabDoc& doc) {
     return picture;
 }
 
-PictureDrawer ReportPictureDrawer(const CTzLabDoc& doc) {
-    return [picture = ReportPicture(doc)](QPainter& painter, const QRect& box) {
+PictureDrawer ReportPictureDrawer(const CTzLabDoc& doc,
+                                  const std::vector<const CTzLabDoc*>& overlays) {
+    return [picture = ReportPicture(doc, overlays)](QPainter& painter, const QRect& box) {
         const double scale = painter.device()->logicalDpiX() / kPlotDpi;
         painter.scale(scale, scale);
         const QRect plotBox(static_cast<int>(box.x() / scale), static_cast<int>(box.y() / scale),

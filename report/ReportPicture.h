@@ -2,18 +2,22 @@
 // The chromatogram picture of the printed report: the whole run, drawn as for paper with the
 // report's own switches for labels, baselines and axes.
 
+#include <vector>
+
 #include "core/CTzLabDoc.h"
 #include "report/PlotPainter.h"
 #include "report/ReportPainter.h"
 
 namespace lx {
 
-// The picture's content and switches; `timeBand` in the plot's own units.
-PlotPicture ReportPicture(const CTzLabDoc& doc);
+// The picture's content and switches; `timeBand` in the plot's own units. Overlays are drawn
+// under the chromatogram in the colours the analysis window gives them.
+PlotPicture ReportPicture(const CTzLabDoc& doc, const std::vector<const CTzLabDoc*>& overlays = {});
 
 // Draws ReportPicture(doc) into a box of the page. The plot is drawn at a screen's 96 units an
 // inch and scaled to the device, so its fonts, pens and the time axis' 166-unit band keep the
 // sizes they have on a 600-dpi page, whatever the device's resolution.
-PictureDrawer ReportPictureDrawer(const CTzLabDoc& doc);
+PictureDrawer ReportPictureDrawer(const CTzLabDoc& doc,
+                                  const std::vector<const CTzLabDoc*>& overlays = {});
 
 }  // namespace lx

@@ -61,6 +61,17 @@ TEST(CliReport, APdfReportWithItsLabelsPeaksAndPages) {
                               "Total:", "Instruments Info:"})
         EXPECT_TRUE(Holds(text, label)) << label << "\n" << text;
 
+    // Two chromatograms: one picture, and each one's results under its name.
+    const std::string second = dir.Path("second.Tzd");
+    ASSERT_EQ(test::RunProgram(LX6600_CLI, {"synth", second, "--minutes", "8", "--peak", "3:20000"})
+                  .exitCode,
+              0);
+    const std::string overlaid = dir.Path("overlaid.pdf");
+    ASSERT_EQ(test::RunProgram(LX6600_CLI, {"report", run, second, "--pdf", overlaid}).exitCode, 0);
+    const std::string both = PdfText(overlaid);
+    for (const char* label : {"通道 1 : run.Tzd", "通道 2 : second.Tzd", "2.999", "5.999"})
+        EXPECT_TRUE(Holds(both, label)) << label << "\n" << both;
+
     // The report is not written over a file unless told.
     EXPECT_EQ(test::RunProgram(LX6600_CLI, {"report", run, "--pdf", pdf}).exitCode, 1);
     EXPECT_EQ(test::RunProgram(LX6600_CLI, {"report", run, "--pdf", pdf, "--force"}).exitCode, 0);

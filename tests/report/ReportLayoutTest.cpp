@@ -188,5 +188,27 @@ TEST(ReportLayout, InstrumentLinesPictureAndSimpleFormat) {
     EXPECT_EQ(simple[11], "实验单位: ");
 }
 
+TEST(ReportLayout, AnOverlaidReportListsEachChromatogramUnderItsName) {
+    CTzLabDoc doc = OnlyResults(2);
+    doc.m_PrintSettings.contentOn = 1;     // no information block for several chromatograms
+    doc.m_PrintSettings.simpleFormat = 1;  // nor the simple format
+    const CTzLabDoc other = OnlyResults(1);
+    ReportRequest r;
+    r.doc = &doc;
+    r.fileName = "a.Tzd";
+    r.overlays = {{&other, "b.Tzd"}};
+    r.page = {0, 0, 5000, 3000};
+    r.printable = {400, 300, 4000, 2400};
+    const ReportLayout layout = LayoutReport(r, FixedMeasure());
+    EXPECT_EQ(TextsOf(layout.pages[0]), std::vector<std::string>{"分   析   结   果"});
+    // Caption, two peaks and totals; caption, one peak and totals.
+    ASSERT_EQ(layout.table.rows.size(), 7u);
+    EXPECT_EQ(layout.rowCaptions,
+              (std::vector<std::string>{"通道 1 : a.Tzd", "", "", "", "通道 2 : b.Tzd", "", ""}));
+    EXPECT_EQ(layout.table.rows[5].cells[0], "1");
+    EXPECT_EQ(layout.table.rows[6].cells[0], "合计:");
+    EXPECT_EQ(layout.pages[0].table->endRow, 7);
+}
+
 }  // namespace
 }  // namespace lx
