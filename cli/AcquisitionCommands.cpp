@@ -119,7 +119,7 @@ int RunSimulator(const SimulatorOptions& o) {
         return UsageError(Format(Tr(texts::kNotAChoice), "--range", o.range.c_str(), "E1 … E7"));
     const auto rangeCode = static_cast<std::uint8_t>(0xE0 + (o.range[1] - '0'));
     if (!o.out.empty())
-        if (const std::string refused = RefuseOverwrite(o.out, o.force); !refused.empty())
+        if (const std::string refused = RefuseOutput(o.out, {o.from}, o.force); !refused.empty())
             return Fail(refused);
     std::string error;
     const auto values = SimulatorValues(o.from, error);

@@ -86,6 +86,15 @@ std::string RefuseOverwrite(const std::string& path, bool force) {
     return Format(Tr(texts::kFileExists), path.c_str());
 }
 
+std::string RefuseOutput(const std::string& out, const std::vector<std::string>& inputs,
+                         bool force) {
+    std::error_code ec;
+    for (const std::string& in : inputs)
+        if (std::filesystem::equivalent(out, in, ec))
+            return Format(Tr(texts::kOutputIsInput), out.c_str());
+    return RefuseOverwrite(out, force);
+}
+
 std::string AbsolutePath(const std::string& path) {
     std::error_code ec;
     const std::filesystem::path absolute = std::filesystem::absolute(path, ec);

@@ -4,6 +4,7 @@
 #include <CLI/CLI.hpp>
 
 #include <string>
+#include <vector>
 
 namespace lx::cli {
 
@@ -32,6 +33,12 @@ inline bool IsStandardOutput(const std::string& path) {
 // No command replaces a file unless told to: the refusal to write over `path`, or "" when it
 // does not exist or `force` is given.
 std::string RefuseOverwrite(const std::string& path, bool force);
+
+// What writes a made file (a picture, a report, frames) refuses: writing over one of the
+// files it is made from, --force or not, since that would lose the source; then any other
+// existing file without --force. "" when `out` may be written.
+std::string RefuseOutput(const std::string& out, const std::vector<std::string>& inputs,
+                         bool force);
 
 // A file named on the command line, absolute: projects keep their files' full paths.
 std::string AbsolutePath(const std::string& path);

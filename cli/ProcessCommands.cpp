@@ -133,12 +133,6 @@ bool ParsePair(const std::string& text, char separator, double& a, double& b) {
            ParseNumber(text.substr(at + 1), b);
 }
 
-// Writing OUT over the chromatogram it is made from would lose the chromatogram, --force or not.
-bool IsTheInput(const std::string& out, const std::string& in) {
-    std::error_code ec;
-    return !IsStandardOutput(out) && std::filesystem::equivalent(out, in, ec);
-}
-
 int WriteToStandardOutput(const std::vector<std::uint8_t>& bytes) {
     std::cout.flush();
     ArchiveWriter out(STDOUT_FILENO);
@@ -161,10 +155,8 @@ int RunPictureExport(const ExportOptions& o) {
     if (!o.signal.empty() &&
         (!ParsePair(o.signal, ':', s0, s1) || s0 < -2500 || s1 <= s0 || s1 > 2500))
         return UsageError(Format(Tr(texts::kBadSignalRange), o.signal.c_str()));
-    if (IsTheInput(out, o.in))
-        return Fail(Format(Tr(texts::kOutputIsInput), out.c_str()));
     if (!IsStandardOutput(out))
-        if (const std::string refused = RefuseOverwrite(out, o.force); !refused.empty())
+        if (const std::string refused = RefuseOutput(out, {o.in}, o.force); !refused.empty())
             return Fail(refused);
     auto doc = LoadTzdFile(o.in);
     if (!doc.ok())
@@ -197,9 +189,7 @@ int RunPictureExport(const ExportOptions& o) {
 
 // The analysis report as the report window keeps it: rich text with the picture, the .Tze file.
 int RunReportExport(const ExportOptions& o) {
-    if (IsTheInput(o.rtf, o.in))
-        return Fail(Format(Tr(texts::kOutputIsInput), o.rtf.c_str()));
-    if (const std::string refused = RefuseOverwrite(o.rtf, o.force); !refused.empty())
+    if (const std::string refused = RefuseOutput(o.rtf, {o.in}, o.force); !refused.empty())
         return Fail(refused);
     auto doc = LoadTzdFile(o.in);
     if (!doc.ok())
@@ -228,10 +218,8 @@ int RunExport(const ExportOptions& o) {
         return RunReportExport(o);
     if (o.text.empty())
         return RunPictureExport(o);
-    if (IsTheInput(o.text, o.in))
-        return Fail(Format(Tr(texts::kOutputIsInput), o.text.c_str()));
     if (!IsStandardOutput(o.text))
-        if (const std::string refused = RefuseOverwrite(o.text, o.force); !refused.empty())
+        if (const std::string refused = RefuseOutput(o.text, {o.in}, o.force); !refused.empty())
             return Fail(refused);
     auto doc = LoadTzdFile(o.in);
     if (!doc.ok())

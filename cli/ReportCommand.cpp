@@ -37,7 +37,7 @@ int RunReport(const ReportOptions& o, const std::string& home) {
     if (o.simple && *o.simple != 0 && *o.simple != 1)
         return UsageError(
             Format(Tr(texts::kOutOfRange), "--simple", std::to_string(*o.simple).c_str(), "0, 1"));
-    if (const std::string refused = RefuseOverwrite(o.pdf, o.force); !refused.empty())
+    if (const std::string refused = RefuseOutput(o.pdf, o.files, o.force); !refused.empty())
         return Fail(refused);
     // The first file is the report's own chromatogram; the others are shown with it and
     // listed after it, as an analysis window with overlays prints.

@@ -121,6 +121,22 @@ TEST_F(CliRefusals, AFullDiskKeepsWhatIsThere) {
     EXPECT_EQ(leftovers, 1) << "the temporary file was left behind";
 }
 
+// A picture, a report or a detector line made from a chromatogram never takes its place, even
+// with --force: the chromatogram would be gone.
+TEST_F(CliRefusals, MadeFilesNeverReplaceTheirSource) {
+    const std::vector<std::uint8_t> before = test::ReadBytes(run);
+    for (const std::vector<std::string>& command :
+         {std::vector<std::string>{"report", run, "--pdf", run, "--force"},
+          {"export", run, "--png", run, "--force"},
+          {"export", run, "--rtf", run, "--force"},
+          {"detector-sim", "--from", run, "--out", run, "--force"}}) {
+        const auto r = Cli(command);
+        EXPECT_EQ(r.exitCode, 1) << command[0];
+        EXPECT_EQ(FirstLine(r), run + " 是输入文件, 不会被覆盖; 请另给一个输出文件。");
+    }
+    EXPECT_EQ(test::ReadBytes(run), before);
+}
+
 TEST_F(CliRefusals, UnknownWordsAreNamedWithTheNearestName) {
     const auto command = Cli({"integrat", run});
     EXPECT_EQ(command.exitCode, 2);
