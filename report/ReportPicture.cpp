@@ -7,7 +7,6 @@
 namespace lx {
 namespace {
 
-constexpr double kPlotDpi = 96.0;
 // The time axis' band under a printed picture, in units of a 600-dpi page.
 constexpr double kPrintedTimeBand = 166.0;
 constexpr double kPageDpi = 600.0;
@@ -28,15 +27,17 @@ PlotPicture ReportPicture(const CTzLabDoc& doc, const std::vector<const CTzLabDo
     picture.settings.labels = FromColorRef(static_cast<std::uint32_t>(print.markColour));
     picture.printing = true;
     picture.axes = print.axesOn != 0;
-    picture.timeBand = static_cast<int>(kPrintedTimeBand * kPlotDpi / kPageDpi);
-    picture.font = FontFromLogFont(print.axisFont, static_cast<int>(kPlotDpi));
+    // The bands and the fonts keep their sizes on paper; the pens get finer with the units.
+    picture.signalBand = picture.signalBand * kReportPictureDpi / 96;
+    picture.timeBand = static_cast<int>(kPrintedTimeBand * kReportPictureDpi / kPageDpi);
+    picture.font = FontFromLogFont(print.axisFont, kReportPictureDpi);
     return picture;
 }
 
 PictureDrawer ReportPictureDrawer(const CTzLabDoc& doc,
                                   const std::vector<const CTzLabDoc*>& overlays) {
     return [picture = ReportPicture(doc, overlays)](QPainter& painter, const QRect& box) {
-        const double scale = painter.device()->logicalDpiX() / kPlotDpi;
+        const double scale = painter.device()->logicalDpiX() / double(kReportPictureDpi);
         painter.scale(scale, scale);
         const QRect plotBox(static_cast<int>(box.x() / scale), static_cast<int>(box.y() / scale),
                             static_cast<int>(box.width() / scale),
