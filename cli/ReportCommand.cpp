@@ -5,14 +5,10 @@
 #include <memory>
 
 #include "cli/CliCommon.h"
-#include "cli/CliPrompter.h"
 #include "cli/CliTexts.h"
 #include "cli/GuiApplication.h"
-#include "core/AppPaths.h"
+#include "cli/ProjectFile.h"
 #include "core/Format.h"
-#include "core/TzdFile.h"
-#include "peaks/Integration.h"
-#include "quant/file/TzpFile.h"
 #include "report/PdfReport.h"
 #include "report/ReportPicture.h"
 
@@ -41,25 +37,10 @@ int RunReport(const ReportOptions& o, const std::string& home) {
         return Fail(refused);
     // The first file is the report's own chromatogram; the others are shown with it and
     // listed after it, as an analysis window with overlays prints.
-    std::vector<CTzLabDoc> docs;
-    for (const std::string& file : o.files) {
-        auto doc = LoadTzdFile(file);
-        if (!doc.ok())
-            return Fail(doc.error());
-        docs.push_back(std::move(doc.value()));
-    }
-    std::optional<CPrjDoc> project;
-    if (!o.project.empty()) {
-        auto loaded = LoadTzpFile(AbsolutePath(o.project), ApplicationDirectory(home));
-        if (!loaded.ok())
-            return Fail(loaded.error());
-        project = std::move(loaded.value());
-        CliPrompter prompter;
-        for (CTzLabDoc& doc : docs) {
-            doc.m_Project = &*project;
-            IntegrateAndQuantify(doc, prompter);
-        }
-    }
+    ShownChromatograms shown;
+    if (const int loaded = LoadToShow(o.files, o.project, home, shown); loaded != kOk)
+        return loaded;
+    std::vector<CTzLabDoc>& docs = shown.docs;
     CTzLabDoc& doc = docs.front();
     PrintSettings& print = doc.m_PrintSettings;
     if (o.english)

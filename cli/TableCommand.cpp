@@ -4,14 +4,10 @@
 #include <memory>
 
 #include "cli/CliCommon.h"
-#include "cli/CliPrompter.h"
 #include "cli/CliTexts.h"
+#include "cli/ProjectFile.h"
 #include "cli/TextTable.h"
-#include "core/AppPaths.h"
 #include "core/Format.h"
-#include "core/TzdFile.h"
-#include "peaks/Integration.h"
-#include "quant/file/TzpFile.h"
 #include "report/ResultTable.h"
 
 namespace lx::cli {
@@ -29,27 +25,16 @@ int RunTable(const TableCommandOptions& o, const std::string& home) {
     if (o.form != "screen" && o.form != "print" && o.form != "text")
         return UsageError(
             Format(Tr(texts::kNotAChoice), "--form", o.form.c_str(), "screen, print, text"));
-    auto doc = LoadTzdFile(o.file);
-    if (!doc.ok())
-        return Fail(doc.error());
-    std::optional<CPrjDoc> project;
-    if (!o.project.empty()) {
-        auto loaded = LoadTzpFile(AbsolutePath(o.project), ApplicationDirectory(home));
-        if (!loaded.ok())
-            return Fail(loaded.error());
-        project = std::move(loaded.value());
-        // The table of the file as its project sees it: identified and quantified afresh,
-        // nothing saved.
-        doc->m_Project = &*project;
-        CliPrompter prompter;
-        IntegrateAndQuantify(doc.value(), prompter);
-    }
+    ShownChromatograms shown;
+    if (const int loaded = LoadToShow({o.file}, o.project, home, shown); loaded != kOk)
+        return loaded;
+    const CTzLabDoc* doc = &shown.docs.front();
     TableOptions options;
     options.form = o.form == "print" ? TableForm::Print : TableForm::Screen;
     options.columns = o.form == "print" ? PrintColumns(doc->m_PrintSettings) : ColumnSwitches();
     options.english = o.english || (o.form == "print" && doc->m_PrintSettings.englishReport);
     options.viewAllPeaks = o.all;
-    options.quantified = IsQuantified(doc.value());
+    options.quantified = IsQuantified(*doc);
     if (o.form == "text") {
         const std::string text = ResultTableText(doc->m_Peaks, options);
         std::cout << text.substr(0, text.size() - 1);  // the clipboard's zero byte stays there
