@@ -5,7 +5,6 @@
 // alone and the plain drawing of a stroke to every sample it replaces.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
@@ -13,22 +12,15 @@
 
 #include "core/SyntheticRun.h"
 #include "peaks/Integration.h"
+#include "report/GuiApplication.h"
 #include "report/PlotPainter.h"
 
 namespace {
 
 // Fonts need a QGuiApplication; the benchmark's own main makes none, so the first benchmark
-// does, on the offscreen platform unless one is chosen.
+// does.
 void NeedGui() {
-    static int argc = 1;
-    static char name[] = "lx_bench_plot";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication* app = [] {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        return new QGuiApplication(argc, argv);
-    }();
-    (void)app;
+    lx::EnsureGuiApplication("lx_bench_plot");
 }
 
 const lx::CTzLabDoc& Run(std::int64_t samples) {

@@ -14,13 +14,13 @@
 #include "cli/CliCommon.h"
 #include "cli/CliPrompter.h"
 #include "cli/CliTexts.h"
-#include "cli/GuiApplication.h"
 #include "cli/NumberOptions.h"
 #include "core/Format.h"
 #include "core/Numeric.h"
 #include "core/TzdFile.h"
 #include "process/Processing.h"
 #include "process/TextExport.h"
+#include "report/GuiApplication.h"
 #include "report/PictureExport.h"
 #include "report/ReportPicture.h"
 #include "report/TextReport.h"
@@ -161,7 +161,7 @@ int RunPictureExport(const ExportOptions& o) {
     auto doc = LoadTzdFile(o.in);
     if (!doc.ok())
         return Fail(doc.error());
-    EnsureGuiApplication();
+    EnsureGuiApplication("lx6600-cli");
     PlotPicture picture;
     picture.doc = &doc.value();
     picture.view.ShowFitted(doc.value());
@@ -194,7 +194,7 @@ int RunReportExport(const ExportOptions& o) {
     auto doc = LoadTzdFile(o.in);
     if (!doc.ok())
         return Fail(doc.error());
-    EnsureGuiApplication();
+    EnsureGuiApplication("lx6600-cli");
     TextReportRequest request;
     request.doc = &doc.value();
     request.fileName = std::filesystem::path(o.in).filename().string();

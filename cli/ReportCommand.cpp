@@ -6,9 +6,9 @@
 
 #include "cli/CliCommon.h"
 #include "cli/CliTexts.h"
-#include "cli/GuiApplication.h"
 #include "cli/ProjectFile.h"
 #include "core/Format.h"
+#include "report/GuiApplication.h"
 #include "report/PdfReport.h"
 #include "report/ReportPicture.h"
 
@@ -48,7 +48,7 @@ int RunReport(const ReportOptions& o, const std::string& home) {
     if (o.simple)
         print.simpleFormat = *o.simple;
 
-    EnsureGuiApplication();
+    EnsureGuiApplication("lx6600-cli");
     PdfReportRequest request;
     request.doc = &doc;
     request.fileName = FileName(o.files.front());

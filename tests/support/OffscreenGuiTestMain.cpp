@@ -1,13 +1,11 @@
 // A test program that draws needs a QGuiApplication for fonts and text; it runs on Qt's
-// offscreen platform unless one is chosen, so it behaves the same with or without a display.
+// offscreen platform unless there is a display or one is chosen.
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
+#include "report/GuiApplication.h"
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    lx::EnsureGuiApplication(argv[0]);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

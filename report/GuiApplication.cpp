@@ -1,4 +1,4 @@
-#include "cli/GuiApplication.h"
+#include "report/GuiApplication.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -9,13 +9,14 @@
 #include <memory>
 #include <string>
 
-namespace lx::cli {
+namespace lx {
 
-void EnsureGuiApplication() {
+void EnsureGuiApplication(const char* name) {
     if (QGuiApplication::instance())
         return;
     // A terminal on a server has no display; the drawing is the same without one.
-    if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY"))
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !std::getenv("DISPLAY") &&
+        !std::getenv("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // Without a login session Qt wants a private runtime folder and says so on every run.
     if (!std::getenv("XDG_RUNTIME_DIR")) {
@@ -24,9 +25,10 @@ void EnsureGuiApplication() {
         qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(runtime));
     }
     static int argc = 1;
-    static char name[] = "lx6600-cli";
-    static char* argv[] = {name, nullptr};
+    static std::string program;
+    program = name;
+    static char* argv[] = {program.data(), nullptr};
     static std::unique_ptr<QGuiApplication> app = std::make_unique<QGuiApplication>(argc, argv);
 }
 
-}  // namespace lx::cli
+}  // namespace lx
