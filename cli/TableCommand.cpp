@@ -30,11 +30,13 @@ int RunTable(const TableCommandOptions& o, const std::string& home) {
         return loaded;
     const CTzLabDoc* doc = &shown.docs.front();
     TableOptions options;
-    options.form = o.form == "print" ? TableForm::Print : TableForm::Screen;
-    options.columns = o.form == "print" ? PrintColumns(doc->m_PrintSettings) : ColumnSwitches();
-    options.english = o.english || (o.form == "print" && doc->m_PrintSettings.englishReport);
-    options.viewAllPeaks = o.all;
-    options.quantified = IsQuantified(*doc);
+    if (o.form == "print") {
+        options = PrintTableOptions(*doc, o.all);
+        options.english = options.english || o.english;
+    } else {
+        options.viewAllPeaks = o.all;
+        options.quantified = IsQuantified(*doc);
+    }
     if (o.form == "text") {
         const std::string text = ResultTableText(doc->m_Peaks, options);
         std::cout << text.substr(0, text.size() - 1);  // the clipboard's zero byte stays there

@@ -174,20 +174,10 @@ std::vector<int> ColumnWidths(const ResultTable& table, const TextMeasure& measu
     return widths;
 }
 
-TableOptions PrintTableOptions(const CTzLabDoc& doc, const ReportRequest& r) {
-    TableOptions options;
-    options.form = TableForm::Print;
-    options.columns = PrintColumns(doc.m_PrintSettings);
-    options.english = doc.m_PrintSettings.englishReport != 0;
-    options.viewAllPeaks = r.viewAllPeaks;
-    options.quantified = IsQuantified(doc);
-    return options;
-}
-
 // The listing of an overlaid report: each chromatogram's rows under a caption, in the columns
 // of the report's own chromatogram.
 void ListOverlays(const ReportRequest& r, ReportLayout& layout) {
-    const TableOptions options = PrintTableOptions(*r.doc, r);
+    const TableOptions options = PrintTableOptions(*r.doc, r.viewAllPeaks);
     std::vector<ReportOverlay> all{{r.doc, r.fileName}};
     all.insert(all.end(), r.overlays.begin(), r.overlays.end());
     const ResultTable first = BuildResultTable({}, options);
@@ -277,7 +267,7 @@ ReportLayout LayoutReport(const ReportRequest& r, const TextMeasure& measure) {
     if (overlaid) {
         ListOverlays(r, layout);
     } else {
-        layout.table = BuildResultTable(doc.m_Peaks, PrintTableOptions(doc, r));
+        layout.table = BuildResultTable(doc.m_Peaks, PrintTableOptions(doc, r.viewAllPeaks));
         layout.rowCaptions.resize(layout.table.rows.size());
     }
     layout.columnWidths = ColumnWidths(layout.table, measure, r.printable.width);

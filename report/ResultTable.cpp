@@ -206,6 +206,16 @@ ColumnSwitches PrintColumns(const PrintSettings& print) {
     return c;
 }
 
+TableOptions PrintTableOptions(const CTzLabDoc& doc, bool viewAllPeaks) {
+    TableOptions options;
+    options.form = TableForm::Print;
+    options.columns = PrintColumns(doc.m_PrintSettings);
+    options.english = doc.m_PrintSettings.englishReport != 0;
+    options.viewAllPeaks = viewAllPeaks;
+    options.quantified = IsQuantified(doc);
+    return options;
+}
+
 bool IsQuantified(const CTzLabDoc& doc) {
     const auto* project = dynamic_cast<const CPrjDoc*>(doc.m_Project);
     return project && project->m_Method != kNormalization;

@@ -59,6 +59,10 @@ std::string ResultTableText(const std::vector<PeakRecord>& peaks, const TableOpt
 // The print form's columns: the report's "分析结果" switches.
 ColumnSwitches PrintColumns(const PrintSettings& print);
 
+// The print form of the chromatogram's table as its report prints it: the report's columns
+// and language, the program's row filter.
+TableOptions PrintTableOptions(const CTzLabDoc& doc, bool viewAllPeaks);
+
 // Whether the chromatogram's project quantifies it (a project whose method code is not 0).
 bool IsQuantified(const CTzLabDoc& doc);
 

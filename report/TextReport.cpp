@@ -116,12 +116,7 @@ std::string TextReportRtf(const TextReportRequest& r) {
                     static_cast<int>(p.chromHeightCm * kTwipsPerCm), p.chromAlign);
     }
     if (p.resultsOn) {
-        TableOptions options;
-        options.form = TableForm::Print;
-        options.columns = PrintColumns(p);
-        options.english = p.englishReport != 0;
-        options.viewAllPeaks = r.viewAllPeaks;
-        options.quantified = IsQuantified(doc);
+        const TableOptions options = PrintTableOptions(doc, r.viewAllPeaks);
         rtf.Paragraph(ResultSectionText(BuildResultTable(doc.m_Peaks, options), options.english),
                       p.resultsFont, p.resultsColour, 0);
     }
