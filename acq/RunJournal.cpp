@@ -52,14 +52,6 @@ std::string JournalName(const JournalHeader& header) {
            RunJournal::kExtension;
 }
 
-void FsyncFolder(const std::string& folder) {
-    const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
-    }
-}
-
 }  // namespace
 
 Result<RunJournal> RunJournal::Begin(const std::string& folder, const JournalHeader& header) {
@@ -79,7 +71,7 @@ Result<RunJournal> RunJournal::Begin(const std::string& folder, const JournalHea
         journal.Remove();
         return Result<RunJournal>::Failure(SaveFailureMessage(path, err));
     }
-    FsyncFolder(folder);
+    SyncFolder(folder);
     return journal;
 }
 

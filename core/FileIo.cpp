@@ -53,6 +53,12 @@ bool WriteFully(int fd, const void* data, std::size_t n) {
     return true;
 }
 
+void SyncFolder(const std::string& folder) {
+    Fd dir(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.get() >= 0)
+        ::fsync(dir.get());
+}
+
 std::string SaveFailureMessage(const std::string& path, int err) {
     const char* reason = err == ENOSPC || err == EDQUOT ? Tr(texts::kReasonDiskFull)
                          : err == EACCES || err == EPERM || err == EROFS
@@ -133,10 +139,7 @@ Status WriteArchiveFileAtomically(const std::string& path,
         return fail(errno);
 
     // The rename itself must reach the disk before we call the save done.
-    std::string folder = std::filesystem::path(path).parent_path().string();
-    Fd dir(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.get() >= 0)
-        ::fsync(dir.get());
+    SyncFolder(std::filesystem::path(path).parent_path().string());
     return {};
 }
 

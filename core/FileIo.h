@@ -41,6 +41,9 @@ Status WriteArchiveFileAtomically(const std::string& path,
 // set when the file takes no more.
 bool WriteFully(int fd, const void* data, std::size_t n);
 
+// Forces a folder's entries (a file created or renamed in it) to disk; "" is the current folder.
+void SyncFolder(const std::string& folder);
+
 // "保存文件[%s]失败!(reason)" for the errno of a failed write: a full disk, no permission, a
 // missing folder, or the system's own words.
 std::string SaveFailureMessage(const std::string& path, int err);
