@@ -1,0 +1,54 @@
+#pragma once
+// "参数设置": the parameter sheet of a channel or of a chromatogram in the analysis window.
+// Its pages edit their own copies of the record's method parts; OK writes every page back
+// into the record, Cancel leaves the record untouched.
+
+#include <QDialog>
+#include <QTabWidget>
+
+#include <vector>
+
+#include "core/CTzLabDoc.h"
+#include "core/Language.h"
+#include "core/PrintSettings.h"
+#include "core/Prompter.h"
+
+namespace lx {
+
+class ChannelControlPage;
+class PrintSettingsPage;
+class SheetPage;
+
+enum class SheetKind {
+    Channel,  // " 采样控制 ", "图谱属性", "判峰参数", "手动积分", "打印设置", "导入参数..."
+    Chromatogram,  // "图谱属性", "判峰参数", "手动积分", "打印设置"
+};
+
+class ParameterSheet : public QDialog {
+public:
+    // `record` must outlive the sheet. Questions and messages of the pages go to `prompter`.
+    // `printTemplate` is the application-wide print settings that "导入参数..." of the channel
+    // sheet fills the print page from; the chromatogram sheet does not offer it.
+    ParameterSheet(CTzLabDoc& record, SheetKind kind, Prompter& prompter,
+                   const PrintSettings& printTemplate, QWidget* parent = nullptr);
+
+    // Writes every page back into the record, then closes with Accepted. On the channel sheet
+    // a baseline subtraction that was switched on needs its file first (see ChannelControlPage).
+    void accept() override;
+
+    // "导入参数...": the print page shows the template's settings; the record changes only on OK.
+    void ImportPrintSettings();
+
+private:
+    void AddPage(SheetPage* page, const char* objectName, const Text& title);
+
+    CTzLabDoc& m_Record;
+    Prompter& m_Prompter;
+    const PrintSettings& m_PrintTemplate;
+    std::vector<SheetPage*> m_Pages;
+    ChannelControlPage* m_ChannelPage = nullptr;  // the channel sheet's only
+    PrintSettingsPage* m_PrintPage = nullptr;
+    QTabWidget* m_Tabs;
+};
+
+}  // namespace lx
