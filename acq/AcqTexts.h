@@ -18,6 +18,9 @@ inline constexpr Text kBaselineUnreadable{"基线扣除文件[%s]打开错误 !"
                                           "Cannot open the baseline file [%s]!"};
 inline constexpr Text kBaselineExhausted{"基线扣除时间到，采样结束!",
                                          "The baseline has run out; the run has ended!"};
+inline constexpr Text kRecoverWithoutProject{
+    "%s\n采样按通道参数恢复,不加入方法项目。",
+    "%s\nThe run is recovered with the channel's method and not filed in the project."};
 inline constexpr Text kConfirmCancelRun{"是否取消采样!", "Cancel the run?"};
 inline constexpr Text kConfirmPasteParameters{"是否粘贴参数!", "Paste the parameters?"};
 inline constexpr Text kJournalUnavailable{

@@ -1,9 +1,21 @@
 #include "acq/CDatReceiver.h"
 
+#include <filesystem>
+
 #include "acq/AcqTexts.h"
 #include "core/FileIo.h"
 
 namespace lx {
+
+std::vector<std::string> DemoSignalPaths(const std::string& appDir) {
+    namespace fs = std::filesystem;
+    std::vector<std::string> paths{"TzDemo", (fs::path(appDir) / "TzDemo").string()};
+    std::error_code ec;
+    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+    if (!ec)
+        paths.push_back((exe.parent_path().parent_path() / "share/lx6600/TzDemo").string());
+    return paths;
+}
 
 std::optional<std::vector<std::int32_t>> ReadDemoSignal(const std::string& path) {
     auto file = InputFile::Open(path);

@@ -98,6 +98,10 @@ private:
     std::size_t m_PlayIndex = 0;
 };
 
+// Where the demo signal is looked for: the current folder, the application directory, then
+// the data folder installed with the program (share/lx6600 next to its bin folder).
+std::vector<std::string> DemoSignalPaths(const std::string& appDir);
+
 // The values of a demo file: 32-bit little-endian microvolts, trailing bytes ignored. None
 // when it cannot be read.
 std::optional<std::vector<std::int32_t>> ReadDemoSignal(const std::string& path);

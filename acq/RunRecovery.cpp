@@ -4,6 +4,11 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
+
+#include "acq/AcqTexts.h"
+#include "core/Format.h"
+#include "quant/file/TzpFile.h"
 
 namespace lx {
 
@@ -22,6 +27,28 @@ FinishedRun RecoverRun(JournalHeader journal, const std::string& journalPath, CP
     if (!run.path.empty())
         ::unlink(journalPath.c_str());
     return run;
+}
+
+FinishedRun RecoverJournal(const std::string& journalPath, const std::string& appDir,
+                           ChannelView& view, Prompter& prompter, bool* recoveredWithProject) {
+    auto journal = ReadJournal(journalPath);
+    if (!journal.ok()) {
+        prompter.Inform(journal.error(), Prompter::Icon::Error);
+        return {};
+    }
+    std::optional<CPrjDoc> project;
+    if (!journal->projectPath.empty()) {
+        auto opened = LoadTzpFile(journal->projectPath, appDir);
+        if (opened.ok())
+            project = std::move(opened.value());
+        else
+            prompter.Inform(Format(Tr(texts::kRecoverWithoutProject), opened.error().c_str()),
+                            Prompter::Icon::Warning);
+    }
+    if (recoveredWithProject)
+        *recoveredWithProject = project.has_value();
+    return RecoverRun(std::move(journal.value()), journalPath, project ? &*project : nullptr,
+                      appDir, view, prompter);
 }
 
 }  // namespace lx

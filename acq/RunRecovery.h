@@ -18,4 +18,12 @@ namespace lx {
 FinishedRun RecoverRun(JournalHeader journal, const std::string& journalPath, CPrjDoc* project,
                        const std::string& appDir, ChannelView& view, Prompter& prompter);
 
+// Reads the journal at `journalPath` and recovers its run with the project it was recorded
+// for, opened again from its file; a project that cannot be opened is reported and the run is
+// recovered with the channel's method alone. `recoveredWithProject` tells which. An unreadable
+// journal is reported and left where it is; the path of the result is empty then.
+FinishedRun RecoverJournal(const std::string& journalPath, const std::string& appDir,
+                           ChannelView& view, Prompter& prompter,
+                           bool* recoveredWithProject = nullptr);
+
 }  // namespace lx

@@ -420,10 +420,6 @@ inline constexpr Text kRecoverDirHelp{"要查找的文件夹(及其下几层),�
                                       "the folder to search (a few levels deep), or one journal"};
 inline constexpr Text kNoJournals{"%s 中没有未完成的采样记录。",
                                   "There is no unfinished run in %s."};
-inline constexpr Text kRecoverWithoutProject{
-    "%s\n采样按通道参数恢复,不加入方法项目。",
-    "%s\nThe run is recovered with the channel's method and not filed in the project."};
-
 // The peak table.
 inline constexpr Text kPeakCount{" (%zu 个峰)", " (%zu peaks)"};
 inline constexpr Text kColPeak{"峰号", "No."};

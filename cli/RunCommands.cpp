@@ -78,17 +78,6 @@ public:
     void RunFinished(FinishedRun finished) override { run = std::move(finished); }
 };
 
-// Where the demo signal is looked for: the current folder, the application directory, then
-// the data folder installed beside the program (share/lx6600 next to bin).
-std::vector<std::string> DemoPaths(const std::string& appDir) {
-    std::vector<std::string> paths{"TzDemo", (fs::path(appDir) / "TzDemo").string()};
-    std::error_code ec;
-    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    if (!ec)
-        paths.push_back((exe.parent_path().parent_path() / "share/lx6600/TzDemo").string());
-    return paths;
-}
-
 void WarnOfUnfinishedRuns(const std::string& appDir) {
     for (const std::string& journal : FindJournals(appDir))
         std::cerr << Format(Tr(texts::kUnfinishedRunFound), journal.c_str(),
@@ -153,7 +142,7 @@ int Acquire(const AcquireOptions& o, const std::string& appDir, CPrjDoc* project
     ReceiverSettings settings;
     settings.source = detector ? AcquisitionSource::Detector : AcquisitionSource::Demo;
     settings.decoder = {o.frequency, o.hold};
-    settings.demoPaths = DemoPaths(appDir);
+    settings.demoPaths = DemoSignalPaths(appDir);
     AcquisitionLoop loop(!detector && !o.realtime);
     std::unique_ptr<CCommPort> port;
     if (detector)
@@ -230,24 +219,12 @@ struct RecoverOptions {
 
 int RecoverOne(const std::string& journalPath, const std::string& appDir, bool json) {
     CliPrompter prompter;
-    auto journal = ReadJournal(journalPath);
-    if (!journal.ok())
-        return Fail(journal.error());
-    std::optional<CPrjDoc> project;
-    if (!journal->projectPath.empty()) {
-        auto opened = LoadTzpFile(journal->projectPath, appDir);
-        if (opened.ok())
-            project = std::move(opened.value());
-        else
-            prompter.Inform(Format(Tr(texts::kRecoverWithoutProject), opened.error().c_str()),
-                            Prompter::Icon::Warning);
-    }
     KeptRun view;
-    FinishedRun run = RecoverRun(std::move(journal.value()), journalPath,
-                                 project ? &*project : nullptr, appDir, view, prompter);
+    bool withProject = false;
+    FinishedRun run = RecoverJournal(journalPath, appDir, view, prompter, &withProject);
     if (run.path.empty())
         return kFailed;  // the message is out, and the journal stays
-    return PrintRun(run, json, project.has_value());
+    return PrintRun(run, json, withProject);
 }
 
 int RunRecover(const RecoverOptions& o, const std::string& home) {

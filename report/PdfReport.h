@@ -1,11 +1,14 @@
 #pragma once
-// The analysis report as a PDF file: A4, the same layout and painting as the printed page.
+// The analysis report as a PDF file or on a printer: A4 for the file, the same layout and
+// painting on every device.
 
 #include <string>
 
 #include "core/CTzLabDoc.h"
 #include "core/Result.h"
 #include "report/ReportPainter.h"
+
+class QPagedPaintDevice;
 
 namespace lx {
 
@@ -16,6 +19,10 @@ struct PdfReportRequest {
     bool viewAllPeaks = false;
     PictureDrawer picture;
 };
+
+// Lays the report out on `device`'s pages, inside margins that leave room to file the sheet,
+// and paints every page: the PDF file, the printer and the print preview take the same pages.
+void PaintReport(const PdfReportRequest& request, QPagedPaintDevice& device);
 
 // Written through a temporary file and renamed, so a failure leaves what was there.
 Status WriteReportPdf(const PdfReportRequest& request, const std::string& path);

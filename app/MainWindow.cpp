@@ -1,0 +1,575 @@
+#include "app/MainWindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDockWidget>
+#include <QDragEnterEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFileSystemModel>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QTreeView>
+#include <QTreeWidget>
+
+#include <filesystem>
+
+#include "acq/RunFileName.h"
+#include "acq/RunJournal.h"
+#include "acq/RunRecovery.h"
+#include "app/AppTexts.h"
+#include "app/DocumentKinds.h"
+#include "core/Format.h"
+#include "core/TzdFile.h"
+#include "ui/AnalysisWindow.h"
+#include "ui/ChannelWindow.h"
+#include "ui/SettingsDialogs.h"
+#include "ui/Widgets.h"
+
+namespace lx {
+namespace {
+
+QString Qs(const char* text) {
+    return QString::fromUtf8(text);
+}
+
+// Names every action of a menu by its visible text, for assistive technology and GUI checks.
+void NameActions(QMenu* menu) {
+    for (QAction* action : menu->actions()) {
+        if (!action->text().isEmpty())
+            action->setObjectName(AccessibleName(action->text().toUtf8().constData()));
+        if (action->menu())
+            NameActions(action->menu());
+    }
+}
+
+}  // namespace
+
+MainWindow::MainWindow(AppSettings& settings, std::string appDir, AcquisitionSource source,
+                       QWidget* parent)
+    : QMainWindow(parent),
+      m_Settings(settings),
+      m_AppDir(std::move(appDir)),
+      m_Source(source),
+      m_Prompter(this) {
+    setWindowTitle(Qs(app::kMainTitle));
+    setObjectName("mainWindow");
+    setAcceptDrops(true);
+    m_Workspace = new QMdiArea;
+    m_Workspace->setViewMode(QMdiArea::TabbedView);
+    m_Workspace->setTabsClosable(true);
+    m_Workspace->setTabsMovable(true);
+    m_Workspace->setDocumentMode(true);
+    setCentralWidget(m_Workspace);
+    connect(m_Workspace, &QMdiArea::subWindowActivated, this, &MainWindow::ChildActivated);
+
+    m_CursorPane = new QLabel;
+    m_SourcePane = new QLabel;
+    statusBar()->addWidget(m_CursorPane, 1);
+    statusBar()->addPermanentWidget(m_SourcePane);
+
+    BuildMenus();
+    BuildBrowser();
+    ChildActivated(nullptr);
+    m_Host.SetReceiver(nullptr);
+}
+
+MainWindow::~MainWindow() {
+    // The receiver stops first: its timers and queued chunks must not reach closed windows.
+    // Then the workspace goes while everything its windows point to is still here, without
+    // telling us about each window on the way.
+    m_Host.SetReceiver(nullptr);
+    if (m_Receiver)
+        m_Receiver->ClosePort();
+    disconnect(m_Workspace, nullptr, this, nullptr);
+    for (const QPointer<ChannelWindow>& channel : m_Channels)
+        if (channel)
+            disconnect(channel, nullptr, this, nullptr);
+    delete takeCentralWidget();
+    m_Receiver.reset();
+}
+
+void MainWindow::BuildMenus() {
+    QMenu* file = menuBar()->addMenu(Qs(app::kFileMenu));
+    QAction* open = file->addAction(style()->standardIcon(QStyle::SP_DialogOpenButton),
+                                    Qs(app::kOpen), QKeySequence::Open, this, &MainWindow::AskOpen);
+    QAction* save =
+        file->addAction(style()->standardIcon(QStyle::SP_DialogSaveButton), Qs(app::kSave),
+                        QKeySequence::Save, this, [this] { ActiveAnalysis()->Save(); });
+    QAction* saveAs =
+        file->addAction(Qs(app::kSaveAs), this, [this] { ActiveAnalysis()->SaveAs(); });
+    file->addSeparator();
+    QAction* print = file->addAction(Qs(app::kPrint), QKeySequence::Print, this,
+                                     [this] { ActiveAnalysis()->Print(); });
+    QAction* preview =
+        file->addAction(Qs(app::kPrintPreview), this, [this] { ActiveAnalysis()->PrintPreview(); });
+    m_AnalysisCommands = {save, saveAs, print, preview};
+    file->addSeparator();
+    file->addAction(Qs(app::kClose), QKeySequence::Close, m_Workspace,
+                    &QMdiArea::closeActiveSubWindow);
+    file->addAction(Qs(app::kExit), QKeySequence::Quit, this, &QWidget::close);
+
+    QMenu* view = menuBar()->addMenu(Qs(app::kViewMenu));
+    QToolBar* bar = addToolBar(Qs(app::kMainBarTitle));
+    bar->setObjectName("mainBar");
+    bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    QAction* toggleBar = bar->toggleViewAction();
+    toggleBar->setText(Qs(app::kToolBar));
+    view->addAction(toggleBar);
+    QAction* toggleStatus = view->addAction(Qs(app::kStatusBar));
+    toggleStatus->setCheckable(true);
+    toggleStatus->setChecked(true);
+    connect(toggleStatus, &QAction::toggled, statusBar(), &QWidget::setVisible);
+    view->addSeparator();
+    view->addAction(Qs(app::kResultDisplay), this, &MainWindow::AskResultDisplay);
+    view->addAction(Qs(app::kColours), this, &MainWindow::AskColours);
+    QMenu* labels = view->addMenu(Qs(app::kLabelMenu));
+    struct LabelItem {
+        const char* text;
+        int bit;
+    };
+    static constexpr LabelItem kLabels[] = {
+        {app::kLabelsOff, kLabelsOn},        {app::kLabelTime, kLabelTime},
+        {app::kLabelNumber, kLabelNumber},   {app::kLabelName, kLabelName},
+        {app::kLabelHeight, kLabelHeight},   {app::kLabelArea, kLabelArea},
+        {app::kLabelContent, kLabelContent},
+    };
+    for (std::size_t k = 0; k < std::size(kLabels); ++k) {
+        m_LabelActions[k] = labels->addAction(
+            Qs(kLabels[k].text), this, [this, bit = kLabels[k].bit] { ToggleLabelBit(bit); });
+        m_LabelActions[k]->setCheckable(true);
+        m_LabelActions[k]->setData(kLabels[k].bit);
+    }
+    m_VerticalLabels =
+        view->addAction(Qs(app::kVerticalLabels), this, &MainWindow::ToggleVerticalLabels);
+    m_Baselines = view->addAction(Qs(app::kShowBaselines), this, &MainWindow::ToggleBaselines);
+    m_ViewAll = view->addAction(Qs(app::kViewAllPeaks), this, &MainWindow::ToggleViewAllPeaks);
+    for (QAction* action : {m_VerticalLabels, m_Baselines, m_ViewAll})
+        action->setCheckable(true);
+    UpdateLabelChecks();
+
+    QMenu* acquire = menuBar()->addMenu(Qs(app::kAcquireMenu));
+    QAction* channelA = acquire->addAction(Qs(app::kChannelA), this, [this] { OpenChannel(0); });
+    QAction* channelB = acquire->addAction(Qs(app::kChannelB), this, [this] { OpenChannel(1); });
+    acquire->addSeparator();
+    acquire->addAction(Qs(app::kPortSettings), this, &MainWindow::AskPortSettings);
+
+    QMenu* window = menuBar()->addMenu(Qs(app::kWindowMenu));
+    window->addAction(Qs(app::kCascade), m_Workspace, &QMdiArea::cascadeSubWindows);
+    window->addAction(Qs(app::kTile), m_Workspace, &QMdiArea::tileSubWindows);
+    window->addAction(Qs(app::kNextWindow), QKeySequence::NextChild, m_Workspace,
+                      &QMdiArea::activateNextSubWindow);
+    window->addAction(Qs(app::kCloseAll), m_Workspace, &QMdiArea::closeAllSubWindows);
+
+    QMenu* help = menuBar()->addMenu(Qs(app::kHelpMenu));
+    m_HelpMenuAction = help->menuAction();
+    help->addAction(Qs(app::kAbout), this, &MainWindow::ShowAbout);
+    help->addAction(Qs(app::kHold), this, &MainWindow::AskHoldLength);
+
+    for (QMenu* menu : {file, view, acquire, window, help})
+        NameActions(menu);
+    bar->addAction(open);
+    bar->addAction(save);
+    bar->addSeparator();
+    bar->addAction(channelA);
+    bar->addAction(channelB);
+    bar->addSeparator();
+    bar->addAction(print);
+    bar->addAction(preview);
+}
+
+void MainWindow::BuildBrowser() {
+    m_ProjectTree = new QTreeWidget;
+    m_ProjectTree->setHeaderHidden(true);
+    m_ProjectTree->setAccessibleName(Qs(app::kProjectsTab));
+
+    // The data folders under the application directory, with the files the workstation opens.
+    m_Files = new QFileSystemModel(this);
+    m_Files->setNameFilters({"*.Tzd", "*.tzd", "*.Tzp", "*.tzp", "*.Tze", "*.tze"});
+    m_Files->setNameFilterDisables(false);
+    const QModelIndex root = m_Files->setRootPath(QString::fromStdString(m_AppDir));
+    m_FileTree = new QTreeView;
+    m_FileTree->setModel(m_Files);
+    m_FileTree->setRootIndex(root);
+    m_FileTree->setAccessibleName(Qs(app::kFilesTab));
+    for (int column = 1; column < m_Files->columnCount(); ++column)
+        m_FileTree->hideColumn(column);
+    m_FileTree->setHeaderHidden(true);
+    connect(m_FileTree, &QTreeView::activated, this, [this](const QModelIndex& index) {
+        if (!m_Files->isDir(index))
+            OpenFiles({m_Files->filePath(index)});
+    });
+
+    auto* tabs = new QTabWidget;
+    tabs->addTab(m_ProjectTree, Qs(app::kProjectsTab));
+    tabs->addTab(m_FileTree, Qs(app::kFilesTab));
+    tabs->setCurrentWidget(m_FileTree);
+    auto* dock = new QDockWidget(Qs(app::kBrowserTitle), this);
+    dock->setObjectName("browserDock");
+    dock->setWidget(tabs);
+    dock->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetClosable);
+    addDockWidget(Qt::LeftDockWidgetArea, dock);
+    resizeDocks({dock}, {240}, Qt::Horizontal);
+    QMenu* view = menuBar()->actions().at(1)->menu();
+    QAction* toggle = dock->toggleViewAction();
+    toggle->setText(Qs(app::kBrowser));
+    toggle->setObjectName(AccessibleName(app::kBrowser));
+    view->insertAction(view->actions().at(2), toggle);
+}
+
+void MainWindow::RefreshProjectTree() {
+    m_ProjectTree->clear();
+    for (std::size_t k = 0; k < m_Projects.size(); ++k) {
+        const CPrjDoc& project = m_Projects.at(k);
+        auto* item = new QTreeWidgetItem(
+            m_ProjectTree, {QFileInfo(QString::fromStdString(project.m_PathName)).fileName()});
+        item->setToolTip(0, QString::fromStdString(project.m_PathName));
+    }
+}
+
+// --- the workspace --------------------------------------------------------------------------
+
+QMdiSubWindow* MainWindow::AddChild(QWidget* child) {
+    QMdiSubWindow* window = m_Workspace->addSubWindow(child);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    child->show();
+    window->showMaximized();
+    m_Workspace->setActiveSubWindow(window);
+    return window;
+}
+
+QMdiSubWindow* MainWindow::FindOpen(const QString& path) const {
+    const QString wanted = QFileInfo(path).canonicalFilePath();
+    for (QMdiSubWindow* window : m_Workspace->subWindowList()) {
+        auto* analysis = qobject_cast<AnalysisWindow*>(window->widget());
+        if (analysis && !analysis->Path().isEmpty() &&
+            QFileInfo(analysis->Path()).canonicalFilePath() == wanted)
+            return window;
+    }
+    return nullptr;
+}
+
+AnalysisWindow* MainWindow::ActiveAnalysis() const {
+    QMdiSubWindow* window = m_Workspace->activeSubWindow();
+    return window ? qobject_cast<AnalysisWindow*>(window->widget()) : nullptr;
+}
+
+void MainWindow::ChildActivated(QMdiSubWindow* window) {
+    for (QAction* action : m_ChildMenus)
+        menuBar()->removeAction(action);
+    m_ChildMenus.clear();
+    if (m_ChildBar)
+        removeToolBar(m_ChildBar);
+
+    QWidget* child = window ? window->widget() : nullptr;
+    QList<QMenu*> menus;
+    QToolBar* bar = nullptr;
+    if (auto* analysis = qobject_cast<AnalysisWindow*>(child)) {
+        menus = analysis->Menus();
+        bar = analysis->PlotBar();
+    } else if (auto* channel = qobject_cast<ChannelWindow*>(child)) {
+        menus = channel->Menus();
+        bar = channel->ChannelBar();
+    }
+    QAction* before = menuBar()->actions().at(menuBar()->actions().size() - 2);  // "窗口"
+    for (QMenu* menu : menus) {
+        menuBar()->insertMenu(before, menu);
+        m_ChildMenus << menu->menuAction();
+    }
+    if (bar) {
+        addToolBar(bar);
+        bar->show();
+        m_ChildBar = bar;
+    }
+    const bool analysing = qobject_cast<AnalysisWindow*>(child) != nullptr;
+    for (QAction* action : m_AnalysisCommands)
+        action->setEnabled(analysing);
+    m_CursorPane->clear();
+}
+
+void MainWindow::AskOpen() {
+    QFileDialog dialog(this, Qs(app::kOpenTitle), QString::fromStdString(m_AppDir),
+                       Qs(app::kOpenFilter));
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    dialog.setDefaultSuffix("Tzp");
+    if (dialog.exec() == QDialog::Accepted)
+        OpenFiles(dialog.selectedFiles());
+}
+
+void MainWindow::OpenFiles(const QStringList& paths) {
+    for (const QString& path : paths) {
+        switch (DocumentKindOf(path)) {
+            case DocumentKind::Chromatogram:
+                OpenChromatogram(path);
+                break;
+            case DocumentKind::Project:
+                OpenProjectFile(path);
+                break;
+            case DocumentKind::Report:
+                m_Prompter.Inform(Format(app::kReportNotYet, path.toUtf8().constData()),
+                                  Prompter::Icon::Information);
+                break;
+            case DocumentKind::Unknown:
+                m_Prompter.Inform(Format(app::kUnknownKind, path.toUtf8().constData()),
+                                  Prompter::Icon::Warning);
+                break;
+        }
+    }
+}
+
+AnalysisWindow* MainWindow::OpenChromatogram(const QString& path) {
+    if (QMdiSubWindow* open = FindOpen(path)) {
+        m_Workspace->setActiveSubWindow(open);
+        return qobject_cast<AnalysisWindow*>(open->widget());
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    Result<CTzLabDoc> loaded = LoadTzdFile(path.toStdString());
+    QApplication::restoreOverrideCursor();
+    if (!loaded.ok()) {
+        m_Prompter.Inform(loaded.error(), Prompter::Icon::Error);
+        return nullptr;
+    }
+    return ShowRecord(std::make_unique<CTzLabDoc>(std::move(loaded.value())));
+}
+
+AnalysisWindow* MainWindow::ShowRecord(std::unique_ptr<CTzLabDoc> record) {
+    const bool unsaved = record->m_PathName.empty();
+    auto* window = new AnalysisWindow(std::move(record), m_Settings.display, m_Prompter);
+    connect(window, &AnalysisWindow::CursorMoved, this, [this](double minutes, double mv) {
+        m_CursorPane->setText(QString::fromStdString(Format(app::kCursorReadout, minutes, mv)));
+    });
+    AddChild(window);
+    // A run whose save was cancelled is a change the operator must not lose by closing.
+    window->SetModified(unsaved);
+    return window;
+}
+
+void MainWindow::OpenProjectFile(const QString& path) {
+    Result<CPrjDoc*> opened = OpenProject(m_Projects, path.toStdString(), m_AppDir);
+    if (!opened.ok()) {
+        m_Prompter.Inform(opened.error(), Prompter::Icon::Error);
+        return;
+    }
+    RefreshProjectTree();
+}
+
+// --- channels and the receiver --------------------------------------------------------------
+
+ChannelWindow* MainWindow::OpenChannel(int channel) {
+    if (ChannelWindow* open = m_Channels[channel]) {
+        m_Workspace->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(open->parentWidget()));
+        return open;
+    }
+    ChannelContext context;
+    context.appDir = m_AppDir;
+    context.frequency = m_Settings.frequency;
+    context.display = &m_Settings.display;
+    context.printTemplate = &m_PrintTemplate;
+    context.clipboard = &m_Clipboard;
+    context.prompter = &m_Prompter;
+    auto* window = new ChannelWindow(channel, std::move(context));
+    window->m_OnFinished = [this](FinishedRun run) { ShowRecord(std::move(run.record)); };
+    window->m_OnStopped = [this, channel] { ChannelStopped(channel); };
+    m_Channels[channel] = window;
+    if (m_Receiver)
+        m_Receiver->SetChannel(channel, &window->Document());
+    connect(window, &QObject::destroyed, this, [this, channel] {
+        m_Channels[channel] = nullptr;
+        if (m_Receiver)
+            m_Receiver->SetChannel(channel, nullptr);
+    });
+    AddChild(window);
+    return window;
+}
+
+void MainWindow::ChannelStopped(int channel) {
+    // The channel's data folder shows the file just saved.
+    ChannelSetup& setup = m_Channels[channel]->Document().m_Method.m_ChannelSetup;
+    const QString folder = QString::fromStdString(RunFolder(setup, m_AppDir));
+    const QModelIndex index = m_Files->index(folder);
+    if (index.isValid())
+        m_FileTree->expand(index);
+}
+
+void MainWindow::CreateReceiver() {
+    m_Host.SetReceiver(nullptr);
+    if (m_Receiver)
+        m_Receiver->ClosePort();
+    ReceiverSettings settings;
+    settings.source = m_Source;
+    settings.port = m_Settings.port;
+    settings.decoder.frequency = m_Settings.frequency;
+    settings.decoder.holdLength = m_HoldLength;
+    settings.demoPaths = DemoSignalPaths(m_AppDir);
+    if (!m_Link && m_Source == AcquisitionSource::Detector)
+        m_Link = std::make_unique<CCommPort>(DefaultPortPaths());
+    m_Receiver = std::make_unique<CDatReceiver>(settings, m_Link.get(), m_Host, m_Prompter);
+    m_Host.SetReceiver(m_Receiver.get());
+    for (int channel = 0; channel < 2; ++channel)
+        if (m_Channels[channel])
+            m_Receiver->SetChannel(channel, &m_Channels[channel]->Document());
+    m_SourcePane->setText(
+        m_Source == AcquisitionSource::Demo
+            ? Qs(app::kSourceDemo)
+            : QString::fromStdString(Format(app::kSourceDetector, m_Settings.port + 1)));
+}
+
+void MainWindow::StartReceiver() {
+    CreateReceiver();
+    m_Receiver->StartAcquisition();
+}
+
+void MainWindow::OfferRecovery() {
+    for (const std::string& journal : FindJournals(m_AppDir)) {
+        if (!m_Prompter.Confirm(Format(app::kRecoverQuestion, journal.c_str()))) {
+            m_Prompter.Inform(Format(app::kRecoverLater, journal.c_str()),
+                              Prompter::Icon::Information);
+            continue;
+        }
+        ChannelView quiet;  // saved without a dialog, printed never
+        FinishedRun run = RecoverJournal(journal, m_AppDir, quiet, m_Prompter);
+        if (!run.path.empty())
+            ShowRecord(std::move(run.record));
+    }
+}
+
+// --- settings -------------------------------------------------------------------------------
+
+void MainWindow::SettingsChanged() {
+    UpdateLabelChecks();
+    for (QMdiSubWindow* window : m_Workspace->subWindowList()) {
+        if (auto* analysis = qobject_cast<AnalysisWindow*>(window->widget()))
+            analysis->ApplySettings();
+        else if (auto* channel = qobject_cast<ChannelWindow*>(window->widget()))
+            channel->ApplySettings();
+    }
+}
+
+void MainWindow::UpdateLabelChecks() {
+    const std::int32_t mark = m_Settings.display.viewMark;
+    for (QAction* action : m_LabelActions) {
+        const int bit = action->data().toInt();
+        // "无 标 志" is checked when the labels are off.
+        action->setChecked(bit == kLabelsOn ? (mark & bit) == 0 : (mark & bit) != 0);
+    }
+    m_VerticalLabels->setChecked(m_Settings.display.verticalLabels);
+    m_Baselines->setChecked(m_Settings.display.showBaselines);
+    m_ViewAll->setChecked(m_Settings.display.viewAllPeaks);
+}
+
+void MainWindow::ToggleLabelBit(int bit) {
+    m_Settings.display.viewMark ^= bit;
+    SettingsChanged();
+}
+
+void MainWindow::ToggleVerticalLabels() {
+    m_Settings.display.verticalLabels = !m_Settings.display.verticalLabels;
+    SettingsChanged();
+}
+
+void MainWindow::ToggleBaselines() {
+    m_Settings.display.showBaselines = !m_Settings.display.showBaselines;
+    SettingsChanged();
+}
+
+void MainWindow::ToggleViewAllPeaks() {
+    m_Settings.display.viewAllPeaks = !m_Settings.display.viewAllPeaks;
+    SettingsChanged();
+}
+
+void MainWindow::AskColours() {
+    ColourDialog dialog(m_Settings.display, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    dialog.Store(m_Settings.display);
+    SettingsChanged();
+}
+
+void MainWindow::AskResultDisplay() {
+    ResultDisplayDialog dialog(m_Settings.display.screenColumns, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_Settings.display.screenColumns = dialog.Columns();
+    SettingsChanged();
+}
+
+void MainWindow::AskPortSettings() {
+    PortDialog dialog(m_Settings.port, m_Settings.frequency, DefaultPortPaths(), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_Settings.port = dialog.Port();
+    m_Settings.frequency = dialog.Frequency();
+    for (const QPointer<ChannelWindow>& channel : m_Channels)
+        if (channel)
+            channel->SetFrequency(m_Settings.frequency);
+    StartReceiver();
+}
+
+void MainWindow::AskHoldLength() {
+    HoldDialog dialog(m_HoldLength, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_HoldLength = dialog.HoldLength();
+    StartReceiver();
+}
+
+void MainWindow::ShowAbout() {
+    AboutDialog dialog(this);
+    dialog.exec();
+}
+
+// --- closing and dropping -------------------------------------------------------------------
+
+bool MainWindow::ChannelsAllowClosing() {
+    const bool a = m_Channels[0] && m_Channels[0]->Document().IsRunning();
+    const bool b = m_Channels[1] && m_Channels[1]->Document().IsRunning();
+    if (a && b) {
+        m_Prompter.Inform(app::kBothRunning, Prompter::Icon::Warning);
+        return false;
+    }
+    if (a || b) {
+        m_Prompter.Inform(a ? app::kARunning : app::kBRunning, Prompter::Icon::Warning);
+        OpenChannel(a ? 0 : 1);
+        return false;
+    }
+    return true;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!ChannelsAllowClosing()) {
+        event->ignore();
+        return;
+    }
+    m_Workspace->closeAllSubWindows();
+    if (!m_Workspace->subWindowList().isEmpty()) {  // a window kept its unsaved change
+        event->ignore();
+        return;
+    }
+    m_Host.SetReceiver(nullptr);
+    if (m_Receiver)
+        m_Receiver->ClosePort();
+    event->accept();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    QStringList paths;
+    for (const QUrl& url : event->mimeData()->urls())
+        if (url.isLocalFile())
+            paths << url.toLocalFile();
+    OpenFiles(paths);
+    event->acceptProposedAction();
+}
+
+}  // namespace lx

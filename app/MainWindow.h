@@ -1,0 +1,122 @@
+#pragma once
+// The workstation's main window: menus and toolbar, the tabbed workspace of channel and
+// analysis windows, the left dock with the open projects and the data folders, the receiver of
+// the detector line (or the demo signal) and the two channels it feeds.
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <array>
+#include <memory>
+
+#include "acq/CCommPort.h"
+#include "acq/CDatReceiver.h"
+#include "app/AppSettings.h"
+#include "app/GuiReceiverHost.h"
+#include "core/PrintSettings.h"
+#include "quant/workflow/MethodTemplate.h"
+#include "quant/workflow/ProjectList.h"
+#include "ui/ChannelWindow.h"
+#include "ui/sheets/WidgetPrompter.h"
+
+class QActionGroup;
+class QFileSystemModel;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QTreeView;
+class QTreeWidget;
+
+namespace lx {
+
+class AnalysisWindow;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    MainWindow(AppSettings& settings, std::string appDir, AcquisitionSource source,
+               QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The receiver on the selected source; after the window is shown.
+    void StartReceiver();
+    // Runs a crash left unfinished, offered for recovery one by one.
+    void OfferRecovery();
+
+    // Opens each file as its extension says: .Tzd an analysis window, .Tzp a method project.
+    void OpenFiles(const QStringList& paths);
+    AnalysisWindow* OpenChromatogram(const QString& path);
+    // Shows a chromatogram that has no window yet (a finished run); it may be unsaved.
+    AnalysisWindow* ShowRecord(std::unique_ptr<CTzLabDoc> record);
+    // The channel's window, opened when it is not.
+    ChannelWindow* OpenChannel(int channel);
+    ChannelWindow* Channel(int channel) const { return m_Channels[channel]; }
+    AnalysisWindow* ActiveAnalysis() const;
+    QMdiArea* Workspace() const { return m_Workspace; }
+    const ProjectList& Projects() const { return m_Projects; }
+    int HoldLength() const { return m_HoldLength; }
+
+    // The settings changed: every window draws again.
+    void SettingsChanged();
+
+    // The commands of the main window.
+    void AskOpen();
+    void AskPortSettings();
+    void AskHoldLength();
+    void AskColours();
+    void AskResultDisplay();
+    void ToggleLabelBit(int bit);
+    void ToggleVerticalLabels();
+    void ToggleBaselines();
+    void ToggleViewAllPeaks();
+    void ShowAbout();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void BuildMenus();
+    void BuildBrowser();
+    void UpdateLabelChecks();
+    void ChildActivated(QMdiSubWindow* window);
+    QMdiSubWindow* AddChild(QWidget* child);
+    QMdiSubWindow* FindOpen(const QString& path) const;
+    void OpenProjectFile(const QString& path);
+    void RefreshProjectTree();
+    void ChannelStopped(int channel);
+    bool ChannelsAllowClosing();
+    void CreateReceiver();
+
+    AppSettings& m_Settings;
+    std::string m_AppDir;
+    AcquisitionSource m_Source;
+    int m_HoldLength = 0;  // held in memory only: every start begins at 0
+    WidgetPrompter m_Prompter;
+    ParameterBuffer m_Clipboard;
+    PrintSettings m_PrintTemplate;
+    ProjectList m_Projects;
+
+    GuiReceiverHost m_Host;
+    std::unique_ptr<CCommPort> m_Link;
+    std::unique_ptr<CDatReceiver> m_Receiver;
+    std::array<QPointer<ChannelWindow>, 2> m_Channels;
+
+    QMdiArea* m_Workspace;
+    QTreeWidget* m_ProjectTree = nullptr;
+    QTreeView* m_FileTree = nullptr;
+    QFileSystemModel* m_Files = nullptr;
+    QLabel* m_CursorPane;
+    QLabel* m_SourcePane;
+    QList<QAction*> m_ChildMenus;   // the active window's menus in the menu bar
+    QPointer<QToolBar> m_ChildBar;  // and its toolbar
+    QAction* m_HelpMenuAction = nullptr;
+    QList<QAction*> m_AnalysisCommands;  // enabled while an analysis window is active
+    std::array<QAction*, 7> m_LabelActions{};
+    QAction* m_VerticalLabels = nullptr;
+    QAction* m_Baselines = nullptr;
+    QAction* m_ViewAll = nullptr;
+};
+
+}  // namespace lx

@@ -1,0 +1,89 @@
+#include "app/TzLabApp.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QSettings>
+#include <QTimer>
+
+#include <filesystem>
+
+#include "app/AppTexts.h"
+#include "app/MainWindow.h"
+#include "app/SingleInstance.h"
+#include "core/AppPaths.h"
+
+namespace lx {
+namespace {
+
+// The per-user profile: ~/.config/LX6600/LX6600.conf (or under $XDG_CONFIG_HOME).
+QSettings Profile() {
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, "LX6600", "LX6600");
+}
+
+}  // namespace
+
+StartOptions ParseStartOptions(const QStringList& arguments) {
+    StartOptions options;
+    for (int k = 1; k < arguments.size(); ++k) {
+        const QString& argument = arguments[k];
+        if (argument == "--home" && k + 1 < arguments.size())
+            options.home = arguments[++k].toStdString();
+        else if (argument.startsWith("--home="))
+            options.home = argument.mid(7).toStdString();
+        else if (argument == "--demo")
+            options.source = AcquisitionSource::Demo;
+        else if (!argument.startsWith("--"))
+            options.files << QFileInfo(argument).absoluteFilePath();
+    }
+    return options;
+}
+
+CTzLabApp::CTzLabApp() = default;
+
+CTzLabApp::~CTzLabApp() = default;
+
+bool CTzLabApp::Start(const StartOptions& options) {
+    if (SingleInstance::HandOver(options.files))
+        return false;
+    m_Instance = std::make_unique<SingleInstance>();
+    m_Instance->Listen();
+
+    QSettings profile = Profile();
+    m_Settings = LoadAppSettings(profile);
+
+    m_AppDir = ApplicationDirectory(options.home);
+    std::error_code ec;
+    std::filesystem::create_directories(m_AppDir, ec);
+    if (ec) {
+        QMessageBox::critical(nullptr, QString::fromUtf8(app::kMainTitle),
+                              QString::fromStdString(m_AppDir + ": " + ec.message()));
+        return false;
+    }
+
+    m_Window = std::make_unique<MainWindow>(m_Settings, m_AppDir, options.source);
+    QObject::connect(m_Instance.get(), &SingleInstance::Activated, m_Window.get(),
+                     [window = m_Window.get()](const QStringList& files) {
+                         window->showMaximized();
+                         window->raise();
+                         window->activateWindow();
+                         window->OpenFiles(files);
+                     });
+    m_Window->OpenFiles(options.files);
+    m_Window->showMaximized();
+    // After the window is up: the receiver starts and unfinished runs are offered, each with
+    // the window there to own its messages.
+    QTimer::singleShot(0, m_Window.get(), [window = m_Window.get()] {
+        window->StartReceiver();
+        window->OfferRecovery();
+    });
+    return true;
+}
+
+void CTzLabApp::Exit() {
+    QSettings profile = Profile();
+    SaveAppSettings(m_Settings, profile);
+    profile.sync();
+}
+
+}  // namespace lx

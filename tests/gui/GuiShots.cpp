@@ -1,0 +1,105 @@
+// lx6600-gui-shots OUTDIR: starts the workstation on the demo signal in a scratch home, opens
+// channels A and B, records a short run on A, and photographs the channel windows, the run's
+// analysis window and the parameter sheets, so a change to the desktop can be looked at as the
+// operator will see it. Run under Xvfb by `make gui-shot`.
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <cstdio>
+
+#include "app/MainWindow.h"
+#include "app/TzLabApp.h"
+#include "ui/AnalysisWindow.h"
+#include "ui/ChannelWindow.h"
+
+namespace {
+
+QString g_Out;
+
+void Shoot(const QString& name) {
+    QCoreApplication::processEvents();
+    QPixmap picture = QGuiApplication::platformName() == "xcb"
+                          ? QGuiApplication::primaryScreen()->grabWindow(0)
+                          : QApplication::activeWindow()->grab();
+    const QString path = QDir(g_Out).filePath(name);
+    picture.save(path);
+    std::printf("%s\n", qPrintable(path));
+}
+
+// Photographs the modal dialog the next command opens, then closes it unchanged.
+void ShootNextDialog(const QString& name) {
+    QTimer::singleShot(800, [name] {
+        Shoot(name);
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+            dialog->reject();
+    });
+}
+
+lx::AnalysisWindow* AnalysisIn(lx::MainWindow& main) {
+    for (QMdiSubWindow* window : main.Workspace()->subWindowList())
+        if (auto* analysis = qobject_cast<lx::AnalysisWindow*>(window->widget()))
+            return analysis;
+    return nullptr;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: lx6600-gui-shots OUTDIR [MINUTES]\n");
+        return 2;
+    }
+    g_Out = QString::fromLocal8Bit(argv[1]);
+    const double minutes = argc > 2 ? std::atof(argv[2]) : 1.7;
+    QDir().mkpath(g_Out);
+    QTemporaryDir home;
+    QFile::copy(QStringLiteral(LX_DEMO_SIGNAL), home.filePath("TzDemo"));
+
+    lx::CTzLabApp workstation;
+    lx::StartOptions options;
+    options.home = home.path().toStdString();
+    options.source = lx::AcquisitionSource::Demo;
+    if (!workstation.Start(options))
+        return 1;
+    lx::MainWindow& main = *workstation.Window();
+    if (!QTest::qWaitForWindowExposed(&main))
+        return 1;
+
+    lx::ChannelWindow* a = main.OpenChannel(0);
+    main.OpenChannel(1);
+    lx::ChannelSetup& setup = a->Document().m_Method.m_ChannelSetup;
+    setup.stopTime = minutes;
+    setup.autoSave = 1;
+    setup.showAtEnd = 1;
+    main.Workspace()->setViewMode(QMdiArea::SubWindowView);
+    main.Workspace()->tileSubWindows();
+    a->StartRun();
+    QTest::qWait(int(minutes * 60 * 1000 * 0.6));
+    Shoot("1-channels.png");
+    ShootNextDialog("2-channel-parameters.png");
+    a->EditParameters();
+
+    if (!QTest::qWaitFor([&] { return AnalysisIn(main) != nullptr; }, int(minutes * 60 * 1000)))
+        return 1;
+    main.Workspace()->setViewMode(QMdiArea::TabbedView);
+    lx::AnalysisWindow* analysis = AnalysisIn(main);
+    main.Workspace()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(analysis->parentWidget()));
+    QTest::qWait(500);
+    Shoot("3-analysis.png");
+    ShootNextDialog("4-analysis-parameters.png");
+    analysis->EditParameters();
+    ShootNextDialog("5-peak-detect.png");
+    analysis->AskPeakDetect();
+    workstation.Exit();
+    return 0;
+}

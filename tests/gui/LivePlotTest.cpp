@@ -1,0 +1,64 @@
+// The live plot draws each value as it comes and the whole run only when its axes change.
+
+#include <QTest>
+
+#include <cmath>
+
+#include "core/CTzLabDoc.h"
+#include "tests/gui/GuiTestRegistry.h"
+#include "ui/LivePlot.h"
+
+namespace lx::test {
+
+class LivePlotTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void anHourOfValuesRedrawsTheWholeRunOnlyWhenTheAxesGrow() {
+        CTzLabDoc method;
+        ChannelSetup& setup = method.m_ChannelSetup;
+        setup.timeMin = 0;
+        setup.timeMax = 20 * 60;  // one minute shown at first
+        setup.levelMin = -1000;
+        setup.levelMax = 10000;
+        LivePlot plot;
+        plot.resize(800, 400);
+        plot.SetSource(&method);
+        plot.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&plot));
+        const int before = plot.FullRedraws();
+        const int count = 20 * 60 * 60;
+        for (int k = 0; k < count; ++k) {
+            // A peak of 50 mV at 30 minutes takes the level axis beyond its first limit once.
+            const double t = (k - 36000) / 400.0;
+            const auto value = std::int32_t(2000 + 50000 * std::exp(-t * t));
+            method.m_Samples.SetAt(std::size_t(k), value);
+            plot.AddPoint(k, value);
+            if (k % 600 == 0)
+                QCoreApplication::processEvents();
+        }
+        QCoreApplication::processEvents();
+        plot.repaint();
+        // The time axis doubles from 1 to 64 minutes (6 times), the level axis grows once or
+        // twice on the peak's flank: far fewer than one redraw per value or per minute.
+        const int redraws = plot.FullRedraws() - before;
+        QVERIFY2(redraws >= 7 && redraws <= 16, qPrintable(QString::number(redraws)));
+        QCOMPARE(plot.PointCount(), count);
+        QVERIFY(plot.View().m_TimeMax >= 60.0);
+        QVERIFY(plot.View().m_SignalMax >= 52000);
+
+        // A fixed axis never moves, whatever comes.
+        setup.fixX = setup.fixY = 1;
+        plot.Reset();
+        const PlotView fixed = plot.View();
+        for (int k = 0; k < 5000; ++k)
+            plot.AddPoint(k, 2000000);
+        QCOMPARE(plot.View(), fixed);
+    }
+};
+
+static RegisterGuiTest<LivePlotTest> registration;
+
+}  // namespace lx::test
+
+#include "LivePlotTest.moc"

@@ -1,0 +1,357 @@
+#include "ui/AnalysisWindow.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QSplitter>
+#include <QTableView>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "core/Format.h"
+#include "core/TzdFile.h"
+#include "peaks/Integration.h"
+#include "process/TextExport.h"
+#include "report/PdfReport.h"
+#include "report/PictureExport.h"
+#include "report/ReportPicture.h"
+#include "report/ResultTable.h"
+#include "report/ResultTableModel.h"
+#include "ui/PlotDialogs.h"
+#include "ui/PlotWidget.h"
+#include "ui/UiTexts.h"
+#include "ui/Widgets.h"
+#include "ui/sheets/ParameterSheet.h"
+
+namespace lx {
+namespace {
+
+QString Qs(const char* text) {
+    return QString::fromUtf8(text);
+}
+
+// The picture's size on the clipboard and in the BMP file: the plot as the window shows it.
+QSize PictureSize(const PlotWidget& plot) {
+    return plot.size().expandedTo({400, 300});
+}
+
+}  // namespace
+
+AnalysisWindow::AnalysisWindow(std::unique_ptr<CTzLabDoc> doc, const DisplaySettings& settings,
+                               Prompter& prompter, QWidget* parent)
+    : QWidget(parent), m_Doc(std::move(doc)), m_Settings(settings), m_Prompter(prompter) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    m_Plot = new PlotWidget;
+    m_Model = new ResultTableModel(this);
+    m_Table = new QTableView;
+    m_Table->setModel(m_Model);
+    m_Table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_Table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_Table->verticalHeader()->hide();
+    m_Table->setAccessibleName(Qs(ui::kResultTableName));
+    connect(m_Table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) { SelectRow(current.row()); });
+    connect(m_Plot, &PlotWidget::CursorMoved, this, &AnalysisWindow::CursorMoved);
+
+    auto* splitter = new QSplitter(Qt::Vertical);
+    splitter->addWidget(m_Plot);
+    splitter->addWidget(m_Table);
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 1);
+    splitter->setChildrenCollapsible(false);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(splitter);
+
+    BuildCommands();
+    m_Plot->SetSettings(m_Settings);
+    m_Plot->SetDocument(m_Doc.get());
+    RefreshTable();
+    setWindowTitle(QString::fromStdString(FileName()));
+}
+
+AnalysisWindow::~AnalysisWindow() {
+    qDeleteAll(m_Menus);
+}
+
+QString AnalysisWindow::Path() const {
+    return QString::fromStdString(m_Doc->m_PathName);
+}
+
+void AnalysisWindow::SetModified(bool modified) {
+    m_Modified = modified;
+    setWindowModified(modified);
+    setWindowTitle(QString::fromStdString(FileName()) + (modified ? "[*]" : ""));
+    emit TitleChanged();
+}
+
+std::string AnalysisWindow::FileName() const {
+    if (m_Doc->m_PathName.empty())
+        return ui::kUntitled;
+    return QFileInfo(Path()).fileName().toStdString();
+}
+
+std::string AnalysisWindow::DefaultFolder() const {
+    return m_Doc->m_PathName.empty() ? std::string()
+                                     : QFileInfo(Path()).absolutePath().toStdString();
+}
+
+void AnalysisWindow::BuildCommands() {
+    m_PlotBar = new QToolBar(Qs(ui::kPlotBarTitle), this);
+    m_PlotBar->setObjectName("plotBar");
+    struct ZoomCommand {
+        const char* text;
+        PlotCommand command;
+    };
+    static constexpr ZoomCommand kZooms[] = {
+        {ui::kZoomIn, PlotCommand::ZoomIn},         {ui::kZoomOut, PlotCommand::ZoomOut},
+        {ui::kZoomTimeIn, PlotCommand::ZoomTimeIn}, {ui::kZoomTimeOut, PlotCommand::ZoomTimeOut},
+        {ui::kPanLeft, PlotCommand::PanLeft},       {ui::kPanRight, PlotCommand::PanRight},
+        {ui::kPanDown, PlotCommand::PanDown},       {ui::kPanUp, PlotCommand::PanUp},
+    };
+    auto* view = new QMenu(Qs(ui::kPlotMenu));
+    for (const ZoomCommand& zoom : kZooms) {
+        QAction* action =
+            view->addAction(Qs(zoom.text), this, [this, c = zoom.command] { Zoom(int(c)); });
+        m_PlotBar->addAction(action);
+    }
+    view->addSeparator();
+    m_PlotBar->addSeparator();
+    m_PlotBar->addAction(view->addAction(Qs(ui::kFitted), this, &AnalysisWindow::ToggleFitted));
+    m_PlotBar->addAction(
+        view->addAction(Qs(ui::kCoordinates), this, &AnalysisWindow::AskCoordinates));
+
+    auto* chromatogram = new QMenu(Qs(ui::kChromatogramMenu));
+    chromatogram->addAction(Qs(ui::kPeakDetect), this, &AnalysisWindow::AskPeakDetect);
+    chromatogram->addAction(Qs(ui::kParameters), this, &AnalysisWindow::EditParameters);
+    chromatogram->addSeparator();
+    chromatogram->addAction(Qs(ui::kCopyData), this, &AnalysisWindow::CopyData);
+    chromatogram->addAction(Qs(ui::kCopyPicture), this, &AnalysisWindow::CopyPicture);
+    chromatogram->addAction(Qs(ui::kPictureToBmp), this, &AnalysisWindow::SavePictureBmp);
+
+    auto* data = new QMenu(Qs(ui::kDataMenu));
+    data->addAction(Qs(ui::kTextFile), this, &AnalysisWindow::ExportText);
+    data->addAction(Qs(ui::kExportPdf), this, &AnalysisWindow::ExportPdf);
+
+    m_Menus = {chromatogram, data, view};
+    for (QMenu* menu : m_Menus)
+        for (QAction* action : menu->actions())
+            action->setObjectName(AccessibleName(action->text().toUtf8().constData()));
+}
+
+void AnalysisWindow::ApplySettings() {
+    m_Plot->SetSettings(m_Settings);
+    RefreshTable();
+}
+
+void AnalysisWindow::RefreshTable() {
+    TableOptions options;
+    options.columns = m_Settings.screenColumns;
+    options.viewAllPeaks = m_Settings.viewAllPeaks;
+    options.quantified = IsQuantified(*m_Doc);
+    m_Model->Refresh(m_Doc->m_Peaks, options);
+    m_Table->resizeColumnsToContents();
+    const int row = m_Model->RowOf(m_Doc->m_SelectedPeak);
+    if (row >= 0)
+        m_Table->selectRow(row);
+}
+
+void AnalysisWindow::Refresh() {
+    RefreshTable();
+    m_Plot->Redraw();
+}
+
+void AnalysisWindow::SelectRow(int row) {
+    const int peak = m_Model->PeakAt(row);
+    if (peak == m_Doc->m_SelectedPeak)
+        return;
+    m_Doc->m_SelectedPeak = peak;
+    m_Plot->Redraw();
+}
+
+void AnalysisWindow::Zoom(int plotCommand) {
+    m_Plot->Apply(PlotCommand(plotCommand));
+}
+
+void AnalysisWindow::ToggleFitted() {
+    m_Plot->ToggleFitted();
+}
+
+void AnalysisWindow::AskCoordinates() {
+    CoordinateDialog dialog(m_Plot->View(), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_Plot->SetCoordinates(dialog.TimeMin(), dialog.TimeMax(), dialog.MvMin(), dialog.MvMax());
+    // The typed range is kept with the chromatogram, so it is a change to save.
+    StoreDisplayRange(m_Plot->View(), *m_Doc);
+    SetModified(true);
+}
+
+void AnalysisWindow::AskPeakDetect() {
+    PeakDetectDialog dialog(*m_Doc, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    dialog.Store(*m_Doc);
+    Reintegrate();
+}
+
+void AnalysisWindow::Reintegrate() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    IntegrateAndQuantify(*m_Doc, m_Prompter);
+    QApplication::restoreOverrideCursor();
+    SetModified(true);
+    Refresh();
+}
+
+void AnalysisWindow::EditParameters() {
+    // The chromatogram's sheet offers no template import; its own settings stand in.
+    ParameterSheet sheet(*m_Doc, SheetKind::Chromatogram, m_Prompter, m_Doc->m_PrintSettings, this);
+    if (sheet.exec() != QDialog::Accepted)
+        return;
+    SetModified(true);
+    Refresh();
+}
+
+bool AnalysisWindow::Save() {
+    if (m_Doc->m_PathName.empty())
+        return SaveAs();
+    if (Status saved = SaveTzdFile(*m_Doc, m_Doc->m_PathName); !saved.ok()) {
+        m_Prompter.Inform(saved.error(), Prompter::Icon::Error);
+        return false;
+    }
+    SetModified(false);
+    return true;
+}
+
+bool AnalysisWindow::SaveAs() {
+    const QString path = QFileDialog::getSaveFileName(
+        this, Qs(ui::kSaveChromatogramTitle), m_Doc->m_PathName.empty() ? QString() : Path(),
+        Qs(ui::kTzdFilter));
+    if (path.isEmpty())
+        return false;
+    const QString withSuffix = QFileInfo(path).suffix().isEmpty() ? path + ".Tzd" : path;
+    if (Status saved = SaveTzdFile(*m_Doc, withSuffix.toStdString()); !saved.ok()) {
+        m_Prompter.Inform(saved.error(), Prompter::Icon::Error);
+        return false;
+    }
+    SetModified(false);
+    return true;
+}
+
+bool AnalysisWindow::MaybeSave() {
+    if (!m_Modified)
+        return true;
+    const QString question =
+        QString::fromStdString(Format(ui::kSaveChangesQuestion, FileName().c_str()));
+    const auto answer = QMessageBox::question(
+        this, QApplication::applicationDisplayName(), question,
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    if (answer == QMessageBox::Cancel)
+        return false;
+    return answer == QMessageBox::No || Save();
+}
+
+void AnalysisWindow::closeEvent(QCloseEvent* event) {
+    if (MaybeSave())
+        event->accept();
+    else
+        event->ignore();
+}
+
+namespace {
+
+PdfReportRequest ReportOf(const CTzLabDoc& doc, const std::string& fileName, bool viewAll) {
+    PdfReportRequest request;
+    request.doc = &doc;
+    request.fileName = fileName;
+    request.viewAllPeaks = viewAll;
+    request.picture = ReportPictureDrawer(doc);
+    return request;
+}
+
+}  // namespace
+
+void AnalysisWindow::Print() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QString::fromStdString(FileName()));
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    PaintReport(ReportOf(*m_Doc, FileName(), m_Settings.viewAllPeaks), printer);
+}
+
+void AnalysisWindow::PrintPreview() {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewDialog preview(&printer, this);
+    preview.setWindowTitle(Qs(ui::kPrintPreviewTitle));
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* device) {
+        PaintReport(ReportOf(*m_Doc, FileName(), m_Settings.viewAllPeaks), *device);
+    });
+    preview.exec();
+}
+
+void AnalysisWindow::ExportPdf() {
+    QString proposed = Path();
+    proposed = proposed.isEmpty() ? Qs(ui::kUntitled) : proposed.left(proposed.lastIndexOf('.'));
+    const QString path = QFileDialog::getSaveFileName(this, Qs(ui::kExportPdfTitle),
+                                                      proposed + ".pdf", Qs(ui::kPdfFilter));
+    if (path.isEmpty())
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const Status written =
+        WriteReportPdf(ReportOf(*m_Doc, FileName(), m_Settings.viewAllPeaks), path.toStdString());
+    QApplication::restoreOverrideCursor();
+    if (!written.ok())
+        m_Prompter.Inform(written.error(), Prompter::Icon::Error);
+}
+
+void AnalysisWindow::ExportText() {
+    const QString path =
+        QFileDialog::getSaveFileName(this, Qs(ui::kTextFileTitle), QString(), Qs(ui::kTextFilter));
+    if (path.isEmpty())
+        return;
+    const QString withSuffix = QFileInfo(path).suffix().isEmpty() ? path + ".txt" : path;
+    // A file that cannot be written is left alone without a message, as the workstation
+    // always did; the file on disk is never half-written.
+    (void)lx::ExportText(*m_Doc, withSuffix.toStdString());
+}
+
+void AnalysisWindow::CopyData() {
+    TableOptions options;
+    options.columns = m_Settings.screenColumns;
+    options.viewAllPeaks = m_Settings.viewAllPeaks;
+    options.quantified = IsQuantified(*m_Doc);
+    QApplication::clipboard()->setText(
+        QString::fromStdString(ResultTableText(m_Doc->m_Peaks, options)));
+}
+
+void AnalysisWindow::CopyPicture() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QApplication::clipboard()->setImage(RenderPlotImage(m_Plot->Picture(), PictureSize(*m_Plot)));
+    QApplication::restoreOverrideCursor();
+}
+
+void AnalysisWindow::SavePictureBmp() {
+    const QString folder = QString::fromStdString(DefaultFolder());
+    const QString path = QFileDialog::getSaveFileName(
+        this, Qs(ui::kBmpTitle),
+        folder.isEmpty() ? Qs(ui::kBmpName) : folder + "/" + Qs(ui::kBmpName), Qs(ui::kBmpFilter));
+    if (path.isEmpty())
+        return;
+    const QString withSuffix = QFileInfo(path).suffix().isEmpty() ? path + ".bmp" : path;
+    const Status saved =
+        SaveBmp(RenderPlotImage(m_Plot->Picture(), PictureSize(*m_Plot)), withSuffix.toStdString());
+    if (!saved.ok())
+        m_Prompter.Inform(saved.error(), Prompter::Icon::Error);
+}
+
+}  // namespace lx

@@ -1,0 +1,98 @@
+#pragma once
+// The analysis window of one chromatogram: its plot above its result table, the commands that
+// look at it (zoom, labels, peak detection, the parameter sheet) and those that hand it on
+// (print, preview, PDF, text file, clipboard, BMP). It owns its chromatogram; a change asks
+// before the window closes and is saved through the engine's safe save.
+
+#include <QWidget>
+
+#include <memory>
+
+#include "core/CTzLabDoc.h"
+#include "core/PrintSettings.h"
+#include "core/Prompter.h"
+#include "report/DisplaySettings.h"
+
+class QAction;
+class QMenu;
+class QTableView;
+class QToolBar;
+
+namespace lx {
+
+class PlotWidget;
+class ResultTableModel;
+
+class AnalysisWindow : public QWidget {
+    Q_OBJECT
+public:
+    // `settings` are the workstation's display settings, read again by ApplySettings.
+    AnalysisWindow(std::unique_ptr<CTzLabDoc> doc, const DisplaySettings& settings,
+                   Prompter& prompter, QWidget* parent = nullptr);
+    ~AnalysisWindow() override;
+
+    CTzLabDoc& Document() { return *m_Doc; }
+    // The file it was loaded from or saved to; empty for a run not saved yet.
+    QString Path() const;
+    bool IsModified() const { return m_Modified; }
+    void SetModified(bool modified);
+
+    // The menus it adds to the main window's while it is active, and its plot toolbar.
+    QList<QMenu*> Menus() const { return m_Menus; }
+    QToolBar* PlotBar() const { return m_PlotBar; }
+    PlotWidget* Plot() const { return m_Plot; }
+    QTableView* Table() const { return m_Table; }
+    ResultTableModel* Model() const { return m_Model; }
+
+    // The settings changed (colours, labels, columns, the peak filter).
+    void ApplySettings();
+
+    // The commands.
+    void Zoom(int plotCommand);
+    void ToggleFitted();
+    void AskCoordinates();
+    void AskPeakDetect();
+    void EditParameters();
+    bool Save();
+    bool SaveAs();
+    void Print();
+    void PrintPreview();
+    void ExportPdf();
+    void ExportText();
+    void CopyData();
+    void CopyPicture();
+    void SavePictureBmp();
+    // Integrates again with the chromatogram's parameters and refreshes plot and table.
+    void Reintegrate();
+    // Selects the peak a row of the table shows (-1: none) and draws it.
+    void SelectRow(int row);
+
+    // Asks whether to save a change: true when the window may close.
+    bool MaybeSave();
+
+signals:
+    void TitleChanged();
+    void CursorMoved(double minutes, double millivolts);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildCommands();
+    void RefreshTable();
+    void Refresh();
+    std::string FileName() const;
+    std::string DefaultFolder() const;
+
+    std::unique_ptr<CTzLabDoc> m_Doc;
+    const DisplaySettings& m_Settings;
+    Prompter& m_Prompter;
+    bool m_Modified = false;
+    PlotWidget* m_Plot;
+    QTableView* m_Table;
+    ResultTableModel* m_Model;
+    QToolBar* m_PlotBar;
+    QList<QMenu*> m_Menus;
+};
+
+}  // namespace lx
