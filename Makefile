@@ -3,7 +3,8 @@
 #   make test   installs, builds and runs every test
 #   make check  adds sanitizer runs of the engine tests and a short run of every fuzz target
 #   make bench  speed and memory figures        make fuzz   a long fuzzing run
-#   make gui    the desktop workstation         make install  PREFIX=/usr/local
+#   make gui    the desktop workstation         make gui-shot  its screenshots under Xvfb
+#   make install  PREFIX=/usr/local
 
 BUILD_TYPE  ?= RelWithDebInfo
 LX_WERROR   ?= OFF
@@ -11,9 +12,10 @@ PREFIX      ?= /usr/local
 JOBS        ?= $(shell nproc)
 FUZZ_RUNS   ?= 200000
 FUZZ_SECONDS ?= 600
+SHOT_MINUTES ?= 1.7
 CMAKE_FLAGS := -G Ninja -DLX_WERROR=$(LX_WERROR)
 
-.PHONY: all setup build test check sanitize fuzz-build fuzz-short fuzz bench demo gui install clean
+.PHONY: all setup build test check sanitize fuzz-build fuzz-short fuzz bench demo gui gui-shot install clean
 
 all: build
 
@@ -54,9 +56,14 @@ bench: setup
 demo: build
 	@scripts/demo build
 
-gui:
-	@echo "The desktop workstation (lx6600) is not built yet; lx6600-cli does the engine's work meanwhile." >&2
-	@exit 1
+# The desktop from the build tree on the demo signal (its files under ~/LX6600, or LX6600_HOME).
+gui: build
+	@build/app/lx6600 --demo
+
+# Screenshots of the desktop on a virtual display: channels A and B, a short demo run, its
+# analysis window and the parameter sheets, as PNG files in out/gui-shot.
+gui-shot: build
+	@xvfb-run -a -s "-screen 0 1600x1000x24" build/tests/gui/lx6600-gui-shots out/gui-shot $(SHOT_MINUTES)
 
 install: build
 	@cmake --install build --prefix $(PREFIX)

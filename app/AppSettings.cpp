@@ -3,6 +3,11 @@
 #include <QByteArray>
 
 namespace lx {
+
+std::unique_ptr<QSettings> UserProfile() {
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, "LX6600",
+                                       "LX6600");
+}
 namespace {
 
 constexpr const char* kSection = "Settings";

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 
 #include "report/DisplaySettings.h"
 
@@ -28,6 +29,10 @@ struct AppSettings {
 
     bool operator==(const AppSettings&) const = default;
 };
+
+// The per-user profile the settings live in: ~/.config/LX6600/LX6600.conf (or under
+// $XDG_CONFIG_HOME), the place of the workstation's registry key.
+std::unique_ptr<QSettings> UserProfile();
 
 // Reads every key, a missing or unreadable one keeping its default; "szPageMargin" must be a
 // block of exactly 16 bytes.

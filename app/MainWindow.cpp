@@ -13,6 +13,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QToolBar>
@@ -39,6 +40,9 @@ namespace {
 QString Qs(const char* text) {
     return QString::fromUtf8(text);
 }
+
+// Where the toolbars and the dock were left, kept beside the settings.
+constexpr const char* kBarState = "TzLabBarState";
 
 // Names every action of a menu by its visible text, for assistive technology and GUI checks.
 void NameActions(QMenu* menu) {
@@ -78,13 +82,14 @@ MainWindow::MainWindow(AppSettings& settings, std::string appDir, AcquisitionSou
     BuildMenus();
     BuildBrowser();
     ChildActivated(nullptr);
-    m_Host.SetReceiver(nullptr);
+    restoreState(UserProfile()->value(kBarState).toByteArray());
 }
 
 MainWindow::~MainWindow() {
     // The receiver stops first: its timers and queued chunks must not reach closed windows.
     // Then the workspace goes while everything its windows point to is still here, without
     // telling us about each window on the way.
+    UserProfile()->setValue(kBarState, saveState());
     m_Host.SetReceiver(nullptr);
     if (m_Receiver)
         m_Receiver->ClosePort();
@@ -493,10 +498,11 @@ void MainWindow::AskColours() {
 }
 
 void MainWindow::AskResultDisplay() {
-    ResultDisplayDialog dialog(m_Settings.display.screenColumns, this);
+    ResultDisplayDialog dialog(m_Settings.display.screenColumns, m_Settings.pkType != 0, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     m_Settings.display.screenColumns = dialog.Columns();
+    m_Settings.pkType = dialog.PeakType() ? 1 : 0;
     SettingsChanged();
 }
 

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QIcon>
 #include <QMessageBox>
 #include <QSettings>
 #include <QTimer>
@@ -13,15 +14,12 @@
 #include "app/SingleInstance.h"
 #include "core/AppPaths.h"
 
-namespace lx {
-namespace {
-
-// The per-user profile: ~/.config/LX6600/LX6600.conf (or under $XDG_CONFIG_HOME).
-QSettings Profile() {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, "LX6600", "LX6600");
+// The icon is compiled into the library, which a static link does not register by itself.
+static void InitResources() {
+    Q_INIT_RESOURCE(lx6600);
 }
 
-}  // namespace
+namespace lx {
 
 StartOptions ParseStartOptions(const QStringList& arguments) {
     StartOptions options;
@@ -46,11 +44,12 @@ CTzLabApp::~CTzLabApp() = default;
 bool CTzLabApp::Start(const StartOptions& options) {
     if (SingleInstance::HandOver(options.files))
         return false;
+    InitResources();
+    QApplication::setWindowIcon(QIcon::fromTheme("lx6600", QIcon(":/lx6600.svg")));
     m_Instance = std::make_unique<SingleInstance>();
     m_Instance->Listen();
 
-    QSettings profile = Profile();
-    m_Settings = LoadAppSettings(profile);
+    m_Settings = LoadAppSettings(*UserProfile());
 
     m_AppDir = ApplicationDirectory(options.home);
     std::error_code ec;
@@ -81,9 +80,9 @@ bool CTzLabApp::Start(const StartOptions& options) {
 }
 
 void CTzLabApp::Exit() {
-    QSettings profile = Profile();
-    SaveAppSettings(m_Settings, profile);
-    profile.sync();
+    const auto profile = UserProfile();
+    SaveAppSettings(m_Settings, *profile);
+    profile->sync();
 }
 
 }  // namespace lx

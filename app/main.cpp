@@ -1,7 +1,6 @@
 // lx6600: the desktop workstation.
 
 #include <QApplication>
-#include <QIcon>
 
 #include "app/AppTexts.h"
 #include "app/TzLabApp.h"
@@ -11,7 +10,6 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("lx6600");
     QApplication::setApplicationDisplayName(QString::fromUtf8(lx::app::kMainTitle));
     QApplication::setDesktopFileName("lx6600");
-    QApplication::setWindowIcon(QIcon(":/lx6600.svg"));
 
     lx::CTzLabApp workstation;
     if (!workstation.Start(lx::ParseStartOptions(QApplication::arguments())))

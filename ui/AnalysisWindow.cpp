@@ -67,6 +67,7 @@ AnalysisWindow::AnalysisWindow(std::unique_ptr<CTzLabDoc> doc, const DisplaySett
     splitter->addWidget(m_Table);
     splitter->setStretchFactor(0, 3);
     splitter->setStretchFactor(1, 1);
+    splitter->setSizes({600, 200});
     splitter->setChildrenCollapsible(false);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

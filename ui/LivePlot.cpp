@@ -8,6 +8,14 @@
 #include "ui/UiTexts.h"
 
 namespace lx {
+namespace {
+
+// The free level axis around a run's first value, uV: room for the baseline's wander below,
+// for the first small peaks above.
+constexpr std::int32_t kFirstBelow = 1000;
+constexpr std::int32_t kFirstAbove = 4000;
+
+}  // namespace
 
 LivePlot::LivePlot(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -34,14 +42,18 @@ void LivePlot::Reset() {
     update();
 }
 
+// A fixed axis shows the channel's limits. A free time axis shows the run's length, so the
+// trace fills the plot as the run goes on; a free level axis starts around the first value
+// and widens as the signal needs.
 void LivePlot::AxesFromLimits() {
     if (!m_Method)
         return;
     const ChannelSetup& setup = m_Method->m_ChannelSetup;
     const double perMinute = std::max(1, setup.rate) * 60.0;
     PlotView& view = m_Picture.view;
-    view.m_TimeMin = setup.timeMin / perMinute;
-    view.m_TimeMax = std::max(setup.timeMax / perMinute, view.m_TimeMin + 1.0 / 60);
+    view.m_TimeMin = setup.fixX ? setup.timeMin / perMinute : 0.0;
+    view.m_TimeMax = setup.fixX ? setup.timeMax / perMinute : setup.stopTime;
+    view.m_TimeMax = std::max(view.m_TimeMax, view.m_TimeMin + 1.0 / 60);
     view.m_SignalMin = setup.levelMin;
     view.m_SignalMax = std::max(setup.levelMax, setup.levelMin + 1000);
 }
@@ -52,6 +64,11 @@ bool LivePlot::Follow(std::int32_t index, std::int32_t value) {
     const ChannelSetup& setup = m_Method->m_ChannelSetup;
     PlotView& view = m_Picture.view;
     bool changed = false;
+    if (index == 0 && !setup.fixY) {
+        view.m_SignalMin = std::max(value - kFirstBelow, -kSignalLimit);
+        view.m_SignalMax = std::min(value + kFirstAbove, kSignalLimit);
+        changed = true;
+    }
     const double minutes = index / (std::max(1, setup.rate) * 60.0);
     if (!setup.fixX && minutes > view.m_TimeMax) {
         // Doubling keeps the number of whole redraws logarithmic in the run's length.

@@ -130,7 +130,8 @@ void ColourDialog::Store(DisplaySettings& settings) const {
         settings.*kColourRoles[k].member = m_Colours[k];
 }
 
-ResultDisplayDialog::ResultDisplayDialog(const ColumnSwitches& columns, QWidget* parent)
+ResultDisplayDialog::ResultDisplayDialog(const ColumnSwitches& columns, bool peakType,
+                                         QWidget* parent)
     : QDialog(parent) {
     setWindowTitle(Qs(ui::kResultDisplayTitle));
     auto* grid = new QGridLayout;
@@ -140,9 +141,17 @@ ResultDisplayDialog::ResultDisplayDialog(const ColumnSwitches& columns, QWidget*
         m_Boxes[k]->setChecked(columns.*kColumnRoles[k].member);
         grid->addWidget(m_Boxes[k], k / 2, k % 2);
     }
+    m_PeakType = new QCheckBox(Qs(ui::kColPeakType));
+    m_PeakType->setAccessibleName(AccessibleName(ui::kColPeakType));
+    m_PeakType->setChecked(peakType);
+    grid->addWidget(m_PeakType, 5, 1);
     auto* form = new QFormLayout;
     form->addRow(grid);
     FinishDialog(this, form);
+}
+
+bool ResultDisplayDialog::PeakType() const {
+    return m_PeakType->isChecked();
 }
 
 ColumnSwitches ResultDisplayDialog::Columns() const {

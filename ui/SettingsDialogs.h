@@ -61,11 +61,14 @@ private:
 class ResultDisplayDialog : public QDialog {
     Q_OBJECT
 public:
-    ResultDisplayDialog(const ColumnSwitches& columns, QWidget* parent = nullptr);
+    // `peakType`: the setting "m_PkType", which has a box here but no column.
+    ResultDisplayDialog(const ColumnSwitches& columns, bool peakType, QWidget* parent = nullptr);
     ColumnSwitches Columns() const;
+    bool PeakType() const;
 
 private:
     std::array<QCheckBox*, 11> m_Boxes{};
+    QCheckBox* m_PeakType;
 };
 
 class AboutDialog : public QDialog {

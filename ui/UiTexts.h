@@ -116,6 +116,7 @@ inline constexpr const char* kColResolution = "分离度";
 inline constexpr const char* kColTailing = "拖尾因子";
 inline constexpr const char* kColPlates = "理论塔板";
 inline constexpr const char* kColContent = "含  量";
+inline constexpr const char* kColPeakType = "峰类型";
 inline constexpr const char* kAboutTitle = "关于 LX6600";
 inline constexpr const char* kAboutText =
     "<h2>LX6600 色谱工作站</h2><p>版本 0.1</p>"

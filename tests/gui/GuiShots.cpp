@@ -72,6 +72,8 @@ int main(int argc, char** argv) {
     if (!workstation.Start(options))
         return 1;
     lx::MainWindow& main = *workstation.Window();
+    // Xvfb has no window manager to maximise it.
+    main.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
     if (!QTest::qWaitForWindowExposed(&main))
         return 1;
 

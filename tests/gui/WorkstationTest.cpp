@@ -63,9 +63,7 @@ class WorkstationTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() {
-        QSettings(QSettings::NativeFormat, QSettings::UserScope, "LX6600", "LX6600").clear();
-    }
+    void cleanup() { UserProfile()->clear(); }
 
     void settingsChangedInDialogsLastUntilTheNextStart() {
         Home home;
