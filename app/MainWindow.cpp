@@ -33,13 +33,10 @@
 #include "ui/ChannelWindow.h"
 #include "ui/SettingsDialogs.h"
 #include "ui/Widgets.h"
+#include "ui/sheets/SheetControls.h"
 
 namespace lx {
 namespace {
-
-QString Qs(const char* text) {
-    return QString::fromUtf8(text);
-}
 
 // Where the toolbars and the dock were left, kept beside the settings.
 constexpr const char* kBarState = "TzLabBarState";
@@ -48,7 +45,7 @@ constexpr const char* kBarState = "TzLabBarState";
 void NameActions(QMenu* menu) {
     for (QAction* action : menu->actions()) {
         if (!action->text().isEmpty())
-            action->setObjectName(AccessibleName(action->text().toUtf8().constData()));
+            action->setObjectName(CommandName(action->text()));
         if (action->menu())
             NameActions(action->menu());
     }
@@ -63,7 +60,7 @@ MainWindow::MainWindow(AppSettings& settings, std::string appDir, AcquisitionSou
       m_AppDir(std::move(appDir)),
       m_Source(source),
       m_Prompter(this) {
-    setWindowTitle(Qs(app::kMainTitle));
+    setWindowTitle(T(app::kMainTitle));
     setObjectName("mainWindow");
     setAcceptDrops(true);
     m_Workspace = new QMdiArea;
@@ -102,42 +99,42 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::BuildMenus() {
-    QMenu* file = menuBar()->addMenu(Qs(app::kFileMenu));
+    QMenu* file = menuBar()->addMenu(T(app::kFileMenu));
     QAction* open = file->addAction(style()->standardIcon(QStyle::SP_DialogOpenButton),
-                                    Qs(app::kOpen), QKeySequence::Open, this, &MainWindow::AskOpen);
+                                    T(app::kOpen), QKeySequence::Open, this, &MainWindow::AskOpen);
     QAction* save =
-        file->addAction(style()->standardIcon(QStyle::SP_DialogSaveButton), Qs(app::kSave),
+        file->addAction(style()->standardIcon(QStyle::SP_DialogSaveButton), T(app::kSave),
                         QKeySequence::Save, this, [this] { ActiveAnalysis()->Save(); });
     QAction* saveAs =
-        file->addAction(Qs(app::kSaveAs), this, [this] { ActiveAnalysis()->SaveAs(); });
+        file->addAction(T(app::kSaveAs), this, [this] { ActiveAnalysis()->SaveAs(); });
     file->addSeparator();
-    QAction* print = file->addAction(Qs(app::kPrint), QKeySequence::Print, this,
+    QAction* print = file->addAction(T(app::kPrint), QKeySequence::Print, this,
                                      [this] { ActiveAnalysis()->Print(); });
     QAction* preview =
-        file->addAction(Qs(app::kPrintPreview), this, [this] { ActiveAnalysis()->PrintPreview(); });
+        file->addAction(T(app::kPrintPreview), this, [this] { ActiveAnalysis()->PrintPreview(); });
     m_AnalysisCommands = {save, saveAs, print, preview};
     file->addSeparator();
-    file->addAction(Qs(app::kClose), QKeySequence::Close, m_Workspace,
+    file->addAction(T(app::kClose), QKeySequence::Close, m_Workspace,
                     &QMdiArea::closeActiveSubWindow);
-    file->addAction(Qs(app::kExit), QKeySequence::Quit, this, &QWidget::close);
+    file->addAction(T(app::kExit), QKeySequence::Quit, this, &QWidget::close);
 
-    QMenu* view = menuBar()->addMenu(Qs(app::kViewMenu));
-    QToolBar* bar = addToolBar(Qs(app::kMainBarTitle));
+    QMenu* view = menuBar()->addMenu(T(app::kViewMenu));
+    QToolBar* bar = addToolBar(T(app::kMainBarTitle));
     bar->setObjectName("mainBar");
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     QAction* toggleBar = bar->toggleViewAction();
-    toggleBar->setText(Qs(app::kToolBar));
+    toggleBar->setText(T(app::kToolBar));
     view->addAction(toggleBar);
-    QAction* toggleStatus = view->addAction(Qs(app::kStatusBar));
+    QAction* toggleStatus = view->addAction(T(app::kStatusBar));
     toggleStatus->setCheckable(true);
     toggleStatus->setChecked(true);
     connect(toggleStatus, &QAction::toggled, statusBar(), &QWidget::setVisible);
     view->addSeparator();
-    view->addAction(Qs(app::kResultDisplay), this, &MainWindow::AskResultDisplay);
-    view->addAction(Qs(app::kColours), this, &MainWindow::AskColours);
-    QMenu* labels = view->addMenu(Qs(app::kLabelMenu));
+    view->addAction(T(app::kResultDisplay), this, &MainWindow::AskResultDisplay);
+    view->addAction(T(app::kColours), this, &MainWindow::AskColours);
+    QMenu* labels = view->addMenu(T(app::kLabelMenu));
     struct LabelItem {
-        const char* text;
+        Text text;
         int bit;
     };
     static constexpr LabelItem kLabels[] = {
@@ -148,35 +145,35 @@ void MainWindow::BuildMenus() {
     };
     for (std::size_t k = 0; k < std::size(kLabels); ++k) {
         m_LabelActions[k] = labels->addAction(
-            Qs(kLabels[k].text), this, [this, bit = kLabels[k].bit] { ToggleLabelBit(bit); });
+            T(kLabels[k].text), this, [this, bit = kLabels[k].bit] { ToggleLabelBit(bit); });
         m_LabelActions[k]->setCheckable(true);
         m_LabelActions[k]->setData(kLabels[k].bit);
     }
     m_VerticalLabels =
-        view->addAction(Qs(app::kVerticalLabels), this, &MainWindow::ToggleVerticalLabels);
-    m_Baselines = view->addAction(Qs(app::kShowBaselines), this, &MainWindow::ToggleBaselines);
-    m_ViewAll = view->addAction(Qs(app::kViewAllPeaks), this, &MainWindow::ToggleViewAllPeaks);
+        view->addAction(T(app::kVerticalLabels), this, &MainWindow::ToggleVerticalLabels);
+    m_Baselines = view->addAction(T(app::kShowBaselines), this, &MainWindow::ToggleBaselines);
+    m_ViewAll = view->addAction(T(app::kViewAllPeaks), this, &MainWindow::ToggleViewAllPeaks);
     for (QAction* action : {m_VerticalLabels, m_Baselines, m_ViewAll})
         action->setCheckable(true);
     UpdateLabelChecks();
 
-    QMenu* acquire = menuBar()->addMenu(Qs(app::kAcquireMenu));
-    QAction* channelA = acquire->addAction(Qs(app::kChannelA), this, [this] { OpenChannel(0); });
-    QAction* channelB = acquire->addAction(Qs(app::kChannelB), this, [this] { OpenChannel(1); });
+    QMenu* acquire = menuBar()->addMenu(T(app::kAcquireMenu));
+    QAction* channelA = acquire->addAction(T(app::kChannelA), this, [this] { OpenChannel(0); });
+    QAction* channelB = acquire->addAction(T(app::kChannelB), this, [this] { OpenChannel(1); });
     acquire->addSeparator();
-    acquire->addAction(Qs(app::kPortSettings), this, &MainWindow::AskPortSettings);
+    acquire->addAction(T(app::kPortSettings), this, &MainWindow::AskPortSettings);
 
-    QMenu* window = menuBar()->addMenu(Qs(app::kWindowMenu));
-    window->addAction(Qs(app::kCascade), m_Workspace, &QMdiArea::cascadeSubWindows);
-    window->addAction(Qs(app::kTile), m_Workspace, &QMdiArea::tileSubWindows);
-    window->addAction(Qs(app::kNextWindow), QKeySequence::NextChild, m_Workspace,
+    QMenu* window = menuBar()->addMenu(T(app::kWindowMenu));
+    window->addAction(T(app::kCascade), m_Workspace, &QMdiArea::cascadeSubWindows);
+    window->addAction(T(app::kTile), m_Workspace, &QMdiArea::tileSubWindows);
+    window->addAction(T(app::kNextWindow), QKeySequence::NextChild, m_Workspace,
                       &QMdiArea::activateNextSubWindow);
-    window->addAction(Qs(app::kCloseAll), m_Workspace, &QMdiArea::closeAllSubWindows);
+    window->addAction(T(app::kCloseAll), m_Workspace, &QMdiArea::closeAllSubWindows);
 
-    QMenu* help = menuBar()->addMenu(Qs(app::kHelpMenu));
+    QMenu* help = menuBar()->addMenu(T(app::kHelpMenu));
     m_HelpMenuAction = help->menuAction();
-    help->addAction(Qs(app::kAbout), this, &MainWindow::ShowAbout);
-    help->addAction(Qs(app::kHold), this, &MainWindow::AskHoldLength);
+    help->addAction(T(app::kAbout), this, &MainWindow::ShowAbout);
+    help->addAction(T(app::kHold), this, &MainWindow::AskHoldLength);
 
     for (QMenu* menu : {file, view, acquire, window, help})
         NameActions(menu);
@@ -193,7 +190,7 @@ void MainWindow::BuildMenus() {
 void MainWindow::BuildBrowser() {
     m_ProjectTree = new QTreeWidget;
     m_ProjectTree->setHeaderHidden(true);
-    m_ProjectTree->setAccessibleName(Qs(app::kProjectsTab));
+    m_ProjectTree->setAccessibleName(T(app::kProjectsTab));
 
     // The data folders under the application directory, with the files the workstation opens.
     m_Files = new QFileSystemModel(this);
@@ -203,7 +200,7 @@ void MainWindow::BuildBrowser() {
     m_FileTree = new QTreeView;
     m_FileTree->setModel(m_Files);
     m_FileTree->setRootIndex(root);
-    m_FileTree->setAccessibleName(Qs(app::kFilesTab));
+    m_FileTree->setAccessibleName(T(app::kFilesTab));
     for (int column = 1; column < m_Files->columnCount(); ++column)
         m_FileTree->hideColumn(column);
     m_FileTree->setHeaderHidden(true);
@@ -213,10 +210,10 @@ void MainWindow::BuildBrowser() {
     });
 
     auto* tabs = new QTabWidget;
-    tabs->addTab(m_ProjectTree, Qs(app::kProjectsTab));
-    tabs->addTab(m_FileTree, Qs(app::kFilesTab));
+    tabs->addTab(m_ProjectTree, T(app::kProjectsTab));
+    tabs->addTab(m_FileTree, T(app::kFilesTab));
     tabs->setCurrentWidget(m_FileTree);
-    auto* dock = new QDockWidget(Qs(app::kBrowserTitle), this);
+    auto* dock = new QDockWidget(T(app::kBrowserTitle), this);
     dock->setObjectName("browserDock");
     dock->setWidget(tabs);
     dock->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetClosable);
@@ -224,8 +221,8 @@ void MainWindow::BuildBrowser() {
     resizeDocks({dock}, {240}, Qt::Horizontal);
     QMenu* view = menuBar()->actions().at(1)->menu();
     QAction* toggle = dock->toggleViewAction();
-    toggle->setText(Qs(app::kBrowser));
-    toggle->setObjectName(AccessibleName(app::kBrowser));
+    toggle->setText(T(app::kBrowser));
+    toggle->setObjectName(T(app::kBrowser));
     view->insertAction(view->actions().at(2), toggle);
 }
 
@@ -300,8 +297,8 @@ void MainWindow::ChildActivated(QMdiSubWindow* window) {
 }
 
 void MainWindow::AskOpen() {
-    QFileDialog dialog(this, Qs(app::kOpenTitle), QString::fromStdString(m_AppDir),
-                       Qs(app::kOpenFilter));
+    QFileDialog dialog(this, T(app::kOpenTitle), QString::fromStdString(m_AppDir),
+                       T(app::kOpenFilter));
     dialog.setFileMode(QFileDialog::ExistingFiles);
     dialog.setDefaultSuffix("Tzp");
     if (dialog.exec() == QDialog::Accepted)
@@ -318,11 +315,11 @@ void MainWindow::OpenFiles(const QStringList& paths) {
                 OpenProjectFile(path);
                 break;
             case DocumentKind::Report:
-                m_Prompter.Inform(Format(app::kReportNotYet, path.toUtf8().constData()),
+                m_Prompter.Inform(Format(Tr(app::kReportNotYet), path.toUtf8().constData()),
                                   Prompter::Icon::Information);
                 break;
             case DocumentKind::Unknown:
-                m_Prompter.Inform(Format(app::kUnknownKind, path.toUtf8().constData()),
+                m_Prompter.Inform(Format(Tr(app::kUnknownKind), path.toUtf8().constData()),
                                   Prompter::Icon::Warning);
                 break;
         }
@@ -348,7 +345,7 @@ AnalysisWindow* MainWindow::ShowRecord(std::unique_ptr<CTzLabDoc> record) {
     const bool unsaved = record->m_PathName.empty();
     auto* window = new AnalysisWindow(std::move(record), m_Settings.display, m_Prompter);
     connect(window, &AnalysisWindow::CursorMoved, this, [this](double minutes, double mv) {
-        m_CursorPane->setText(QString::fromStdString(Format(app::kCursorReadout, minutes, mv)));
+        m_CursorPane->setText(QString::fromStdString(Format(Tr(app::kCursorReadout), minutes, mv)));
     });
     AddChild(window);
     // A run whose save was cancelled is a change the operator must not lose by closing.
@@ -422,8 +419,8 @@ void MainWindow::CreateReceiver() {
             m_Receiver->SetChannel(channel, &m_Channels[channel]->Document());
     m_SourcePane->setText(
         m_Source == AcquisitionSource::Demo
-            ? Qs(app::kSourceDemo)
-            : QString::fromStdString(Format(app::kSourceDetector, m_Settings.port + 1)));
+            ? T(app::kSourceDemo)
+            : QString::fromStdString(Format(Tr(app::kSourceDetector), m_Settings.port + 1)));
 }
 
 void MainWindow::StartReceiver() {
@@ -433,8 +430,8 @@ void MainWindow::StartReceiver() {
 
 void MainWindow::OfferRecovery() {
     for (const std::string& journal : FindJournals(m_AppDir)) {
-        if (!m_Prompter.Confirm(Format(app::kRecoverQuestion, journal.c_str()))) {
-            m_Prompter.Inform(Format(app::kRecoverLater, journal.c_str()),
+        if (!m_Prompter.Confirm(Format(Tr(app::kRecoverQuestion), journal.c_str()))) {
+            m_Prompter.Inform(Format(Tr(app::kRecoverLater), journal.c_str()),
                               Prompter::Icon::Information);
             continue;
         }
@@ -537,11 +534,11 @@ bool MainWindow::ChannelsAllowClosing() {
     const bool a = m_Channels[0] && m_Channels[0]->Document().IsRunning();
     const bool b = m_Channels[1] && m_Channels[1]->Document().IsRunning();
     if (a && b) {
-        m_Prompter.Inform(app::kBothRunning, Prompter::Icon::Warning);
+        m_Prompter.Inform(Tr(app::kBothRunning), Prompter::Icon::Warning);
         return false;
     }
     if (a || b) {
-        m_Prompter.Inform(a ? app::kARunning : app::kBRunning, Prompter::Icon::Warning);
+        m_Prompter.Inform(Tr(a ? app::kARunning : app::kBRunning), Prompter::Icon::Warning);
         OpenChannel(a ? 0 : 1);
         return false;
     }

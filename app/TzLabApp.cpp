@@ -13,6 +13,7 @@
 #include "app/MainWindow.h"
 #include "app/SingleInstance.h"
 #include "core/AppPaths.h"
+#include "ui/sheets/SheetControls.h"
 
 // The icon is compiled into the library, which a static link does not register by itself.
 static void InitResources() {
@@ -29,6 +30,8 @@ StartOptions ParseStartOptions(const QStringList& arguments) {
             options.home = arguments[++k].toStdString();
         else if (argument.startsWith("--home="))
             options.home = argument.mid(7).toStdString();
+        else if (argument == "--lang" && k + 1 < arguments.size())
+            options.language = arguments[++k] == "en" ? Language::English : Language::Chinese;
         else if (argument == "--demo")
             options.source = AcquisitionSource::Demo;
         else if (!argument.startsWith("--"))
@@ -55,7 +58,7 @@ bool CTzLabApp::Start(const StartOptions& options) {
     std::error_code ec;
     std::filesystem::create_directories(m_AppDir, ec);
     if (ec) {
-        QMessageBox::critical(nullptr, QString::fromUtf8(app::kMainTitle),
+        QMessageBox::critical(nullptr, T(app::kMainTitle),
                               QString::fromStdString(m_AppDir + ": " + ec.message()));
         return false;
     }

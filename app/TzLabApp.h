@@ -9,6 +9,7 @@
 
 #include "acq/CDatReceiver.h"
 #include "app/AppSettings.h"
+#include "core/Language.h"
 
 namespace lx {
 
@@ -19,9 +20,10 @@ struct StartOptions {
     std::string home;  // --home; empty: $LX6600_HOME, else ~/LX6600
     AcquisitionSource source = AcquisitionSource::Detector;
     QStringList files;
+    Language language = LanguageFromEnvironment();  // --lang en|zh, else the locale's
 };
 
-// Reads the options of the command line: --home DIR, --demo, then files.
+// Reads the options of the command line: --home DIR, --demo, --lang en|zh, then files.
 StartOptions ParseStartOptions(const QStringList& arguments);
 
 class CTzLabApp {

@@ -4,15 +4,18 @@
 
 #include "app/AppTexts.h"
 #include "app/TzLabApp.h"
+#include "ui/sheets/SheetControls.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("lx6600");
-    QApplication::setApplicationDisplayName(QString::fromUtf8(lx::app::kMainTitle));
     QApplication::setDesktopFileName("lx6600");
 
+    const lx::StartOptions options = lx::ParseStartOptions(QApplication::arguments());
+    lx::SetLanguage(options.language);
+    QApplication::setApplicationDisplayName(lx::T(lx::app::kMainTitle));
     lx::CTzLabApp workstation;
-    if (!workstation.Start(lx::ParseStartOptions(QApplication::arguments())))
+    if (!workstation.Start(options))
         return 0;
     const int result = QApplication::exec();
     workstation.Exit();

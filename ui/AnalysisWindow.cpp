@@ -30,13 +30,10 @@
 #include "ui/UiTexts.h"
 #include "ui/Widgets.h"
 #include "ui/sheets/ParameterSheet.h"
+#include "ui/sheets/SheetControls.h"
 
 namespace lx {
 namespace {
-
-QString Qs(const char* text) {
-    return QString::fromUtf8(text);
-}
 
 // The picture's size on the clipboard and in the BMP file: the plot as the window shows it.
 QSize PictureSize(const PlotWidget& plot) {
@@ -57,7 +54,7 @@ AnalysisWindow::AnalysisWindow(std::unique_ptr<CTzLabDoc> doc, const DisplaySett
     m_Table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_Table->verticalHeader()->hide();
-    m_Table->setAccessibleName(Qs(ui::kResultTableName));
+    m_Table->setAccessibleName(T(ui::kResultTableName));
     connect(m_Table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { SelectRow(current.row()); });
     connect(m_Plot, &PlotWidget::CursorMoved, this, &AnalysisWindow::CursorMoved);
@@ -97,7 +94,7 @@ void AnalysisWindow::SetModified(bool modified) {
 
 std::string AnalysisWindow::FileName() const {
     if (m_Doc->m_PathName.empty())
-        return ui::kUntitled;
+        return Tr(ui::kUntitled);
     return QFileInfo(Path()).fileName().toStdString();
 }
 
@@ -107,10 +104,10 @@ std::string AnalysisWindow::DefaultFolder() const {
 }
 
 void AnalysisWindow::BuildCommands() {
-    m_PlotBar = new QToolBar(Qs(ui::kPlotBarTitle), this);
+    m_PlotBar = new QToolBar(T(ui::kPlotBarTitle), this);
     m_PlotBar->setObjectName("plotBar");
     struct ZoomCommand {
-        const char* text;
+        Text text;
         PlotCommand command;
     };
     static constexpr ZoomCommand kZooms[] = {
@@ -119,34 +116,34 @@ void AnalysisWindow::BuildCommands() {
         {ui::kPanLeft, PlotCommand::PanLeft},       {ui::kPanRight, PlotCommand::PanRight},
         {ui::kPanDown, PlotCommand::PanDown},       {ui::kPanUp, PlotCommand::PanUp},
     };
-    auto* view = new QMenu(Qs(ui::kPlotMenu));
+    auto* view = new QMenu(T(ui::kPlotMenu));
     for (const ZoomCommand& zoom : kZooms) {
         QAction* action =
-            view->addAction(Qs(zoom.text), this, [this, c = zoom.command] { Zoom(int(c)); });
+            view->addAction(T(zoom.text), this, [this, c = zoom.command] { Zoom(int(c)); });
         m_PlotBar->addAction(action);
     }
     view->addSeparator();
     m_PlotBar->addSeparator();
-    m_PlotBar->addAction(view->addAction(Qs(ui::kFitted), this, &AnalysisWindow::ToggleFitted));
+    m_PlotBar->addAction(view->addAction(T(ui::kFitted), this, &AnalysisWindow::ToggleFitted));
     m_PlotBar->addAction(
-        view->addAction(Qs(ui::kCoordinates), this, &AnalysisWindow::AskCoordinates));
+        view->addAction(T(ui::kCoordinates), this, &AnalysisWindow::AskCoordinates));
 
-    auto* chromatogram = new QMenu(Qs(ui::kChromatogramMenu));
-    chromatogram->addAction(Qs(ui::kPeakDetect), this, &AnalysisWindow::AskPeakDetect);
-    chromatogram->addAction(Qs(ui::kParameters), this, &AnalysisWindow::EditParameters);
+    auto* chromatogram = new QMenu(T(ui::kChromatogramMenu));
+    chromatogram->addAction(T(ui::kPeakDetect), this, &AnalysisWindow::AskPeakDetect);
+    chromatogram->addAction(T(ui::kParameters), this, &AnalysisWindow::EditParameters);
     chromatogram->addSeparator();
-    chromatogram->addAction(Qs(ui::kCopyData), this, &AnalysisWindow::CopyData);
-    chromatogram->addAction(Qs(ui::kCopyPicture), this, &AnalysisWindow::CopyPicture);
-    chromatogram->addAction(Qs(ui::kPictureToBmp), this, &AnalysisWindow::SavePictureBmp);
+    chromatogram->addAction(T(ui::kCopyData), this, &AnalysisWindow::CopyData);
+    chromatogram->addAction(T(ui::kCopyPicture), this, &AnalysisWindow::CopyPicture);
+    chromatogram->addAction(T(ui::kPictureToBmp), this, &AnalysisWindow::SavePictureBmp);
 
-    auto* data = new QMenu(Qs(ui::kDataMenu));
-    data->addAction(Qs(ui::kTextFile), this, &AnalysisWindow::ExportText);
-    data->addAction(Qs(ui::kExportPdf), this, &AnalysisWindow::ExportPdf);
+    auto* data = new QMenu(T(ui::kDataMenu));
+    data->addAction(T(ui::kTextFile), this, &AnalysisWindow::ExportText);
+    data->addAction(T(ui::kExportPdf), this, &AnalysisWindow::ExportPdf);
 
     m_Menus = {chromatogram, data, view};
     for (QMenu* menu : m_Menus)
         for (QAction* action : menu->actions())
-            action->setObjectName(AccessibleName(action->text().toUtf8().constData()));
+            action->setObjectName(CommandName(action->text()));
 }
 
 void AnalysisWindow::ApplySettings() {
@@ -235,8 +232,8 @@ bool AnalysisWindow::Save() {
 
 bool AnalysisWindow::SaveAs() {
     const QString path = QFileDialog::getSaveFileName(
-        this, Qs(ui::kSaveChromatogramTitle), m_Doc->m_PathName.empty() ? QString() : Path(),
-        Qs(ui::kTzdFilter));
+        this, T(ui::kSaveChromatogramTitle), m_Doc->m_PathName.empty() ? QString() : Path(),
+        T(ui::kTzdFilter));
     if (path.isEmpty())
         return false;
     const QString withSuffix = QFileInfo(path).suffix().isEmpty() ? path + ".Tzd" : path;
@@ -252,7 +249,7 @@ bool AnalysisWindow::MaybeSave() {
     if (!m_Modified)
         return true;
     const QString question =
-        QString::fromStdString(Format(ui::kSaveChangesQuestion, FileName().c_str()));
+        QString::fromStdString(Format(Tr(ui::kSaveChangesQuestion), FileName().c_str()));
     const auto answer = QMessageBox::question(
         this, QApplication::applicationDisplayName(), question,
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
@@ -293,7 +290,7 @@ void AnalysisWindow::Print() {
 void AnalysisWindow::PrintPreview() {
     QPrinter printer(QPrinter::HighResolution);
     QPrintPreviewDialog preview(&printer, this);
-    preview.setWindowTitle(Qs(ui::kPrintPreviewTitle));
+    preview.setWindowTitle(T(ui::kPrintPreviewTitle));
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* device) {
         PaintReport(ReportOf(*m_Doc, FileName(), m_Settings.viewAllPeaks), *device);
     });
@@ -302,9 +299,9 @@ void AnalysisWindow::PrintPreview() {
 
 void AnalysisWindow::ExportPdf() {
     QString proposed = Path();
-    proposed = proposed.isEmpty() ? Qs(ui::kUntitled) : proposed.left(proposed.lastIndexOf('.'));
-    const QString path = QFileDialog::getSaveFileName(this, Qs(ui::kExportPdfTitle),
-                                                      proposed + ".pdf", Qs(ui::kPdfFilter));
+    proposed = proposed.isEmpty() ? T(ui::kUntitled) : proposed.left(proposed.lastIndexOf('.'));
+    const QString path = QFileDialog::getSaveFileName(this, T(ui::kExportPdfTitle),
+                                                      proposed + ".pdf", T(ui::kPdfFilter));
     if (path.isEmpty())
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -317,7 +314,7 @@ void AnalysisWindow::ExportPdf() {
 
 void AnalysisWindow::ExportText() {
     const QString path =
-        QFileDialog::getSaveFileName(this, Qs(ui::kTextFileTitle), QString(), Qs(ui::kTextFilter));
+        QFileDialog::getSaveFileName(this, T(ui::kTextFileTitle), QString(), T(ui::kTextFilter));
     if (path.isEmpty())
         return;
     const QString withSuffix = QFileInfo(path).suffix().isEmpty() ? path + ".txt" : path;
@@ -344,8 +341,8 @@ void AnalysisWindow::CopyPicture() {
 void AnalysisWindow::SavePictureBmp() {
     const QString folder = QString::fromStdString(DefaultFolder());
     const QString path = QFileDialog::getSaveFileName(
-        this, Qs(ui::kBmpTitle),
-        folder.isEmpty() ? Qs(ui::kBmpName) : folder + "/" + Qs(ui::kBmpName), Qs(ui::kBmpFilter));
+        this, T(ui::kBmpTitle), folder.isEmpty() ? T(ui::kBmpName) : folder + "/" + T(ui::kBmpName),
+        T(ui::kBmpFilter));
     if (path.isEmpty())
         return;
     const QString withSuffix = QFileInfo(path).suffix().isEmpty() ? path + ".bmp" : path;

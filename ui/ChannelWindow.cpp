@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -17,15 +18,10 @@
 #include "ui/UiTexts.h"
 #include "ui/Widgets.h"
 #include "ui/sheets/ParameterSheet.h"
+#include "ui/sheets/SheetControls.h"
 
 namespace lx {
-namespace {
-
-QString Qs(const char* text) {
-    return QString::fromUtf8(text);
-}
-
-}  // namespace
+namespace {}  // namespace
 
 ChannelWindow::ChannelWindow(int channel, ChannelContext context, QWidget* parent)
     : QWidget(parent), m_Context(std::move(context)) {
@@ -38,7 +34,7 @@ ChannelWindow::ChannelWindow(int channel, ChannelContext context, QWidget* paren
 
     m_TimePane = new QLabel;
     m_ValuePane = new QLabel;
-    m_ChannelPane = new QLabel(Qs(channel == 0 ? ui::kStatusChannelA : ui::kStatusChannelB));
+    m_ChannelPane = new QLabel(T(channel == 0 ? ui::kStatusChannelA : ui::kStatusChannelB));
     auto* panes = new QHBoxLayout;
     for (QLabel* pane : {m_TimePane, m_ValuePane, m_ChannelPane}) {
         pane->setFrameShape(QFrame::StyledPanel);
@@ -61,26 +57,26 @@ ChannelWindow::~ChannelWindow() {
 }
 
 void ChannelWindow::BuildCommands() {
-    m_ControlMenu = new QMenu(Qs(ui::kControlMenu));
-    m_Start = m_ControlMenu->addAction(Qs(ui::kStartRun), this, &ChannelWindow::StartRun);
-    m_Stop = m_ControlMenu->addAction(Qs(ui::kStopRun), this, &ChannelWindow::StopRun);
-    m_Cancel = m_ControlMenu->addAction(Qs(ui::kCancelRun), this, &ChannelWindow::CancelRun);
-    m_Zero = m_ControlMenu->addAction(Qs(ui::kZeroNext), this, &ChannelWindow::ZeroNext);
+    m_ControlMenu = new QMenu(T(ui::kControlMenu));
+    m_Start = m_ControlMenu->addAction(T(ui::kStartRun), this, &ChannelWindow::StartRun);
+    m_Stop = m_ControlMenu->addAction(T(ui::kStopRun), this, &ChannelWindow::StopRun);
+    m_Cancel = m_ControlMenu->addAction(T(ui::kCancelRun), this, &ChannelWindow::CancelRun);
+    m_Zero = m_ControlMenu->addAction(T(ui::kZeroNext), this, &ChannelWindow::ZeroNext);
     m_ControlMenu->addSeparator();
-    m_ControlMenu->addAction(Qs(ui::kCopyParameters), this, &ChannelWindow::CopyParameters);
-    m_ControlMenu->addAction(Qs(ui::kPasteParameters), this, &ChannelWindow::PasteParameters);
+    m_ControlMenu->addAction(T(ui::kCopyParameters), this, &ChannelWindow::CopyParameters);
+    m_ControlMenu->addAction(T(ui::kPasteParameters), this, &ChannelWindow::PasteParameters);
     for (QAction* action : m_ControlMenu->actions())
-        action->setObjectName(AccessibleName(action->text().toUtf8().constData()));
+        action->setObjectName(CommandName(action->text()));
 
-    m_Bar = new QToolBar(Qs(ui::kChannelBarTitle), this);
+    m_Bar = new QToolBar(T(ui::kChannelBarTitle), this);
     m_Bar->setObjectName("channelBar");
     m_Bar->addAction(m_Start);
     m_Bar->addAction(m_Stop);
     m_Bar->addAction(m_Cancel);
     m_Bar->addSeparator();
     QAction* parameters =
-        m_Bar->addAction(Qs(ui::kChannelParameters), this, &ChannelWindow::EditParameters);
-    parameters->setObjectName(AccessibleName(ui::kChannelParameters));
+        m_Bar->addAction(T(ui::kChannelParameters), this, &ChannelWindow::EditParameters);
+    parameters->setObjectName(T(ui::kChannelParameters));
 }
 
 void ChannelWindow::UpdateCommands() {
@@ -96,9 +92,10 @@ QStringList ChannelWindow::StatusTexts() const {
 }
 
 void ChannelWindow::UpdateStatus() {
-    m_TimePane->setText(QString::fromStdString(Format(ui::kStatusTime, m_Doc->CurrentMinutes())));
+    m_TimePane->setText(
+        QString::fromStdString(Format(Tr(ui::kStatusTime), m_Doc->CurrentMinutes())));
     m_ValuePane->setText(
-        QString::fromStdString(Format(ui::kStatusValue, long(m_Doc->m_CurrentValue))));
+        QString::fromStdString(Format(Tr(ui::kStatusValue), long(m_Doc->m_CurrentValue))));
 }
 
 void ChannelWindow::SetFrequency(int frequency) {
@@ -163,8 +160,8 @@ void ChannelWindow::PointAdded(std::int32_t index, std::int32_t value) {
     m_Plot->AddPoint(index, value);
     // The document counts the point after telling us; the panes show it counted.
     m_TimePane->setText(QString::fromStdString(
-        Format(ui::kStatusTime, (index + 1) / (m_Doc->m_Method.m_ChannelSetup.rate * 60.0))));
-    m_ValuePane->setText(QString::fromStdString(Format(ui::kStatusValue, long(value))));
+        Format(Tr(ui::kStatusTime), (index + 1) / (m_Doc->m_Method.m_ChannelSetup.rate * 60.0))));
+    m_ValuePane->setText(QString::fromStdString(Format(Tr(ui::kStatusValue), long(value))));
 }
 
 void ChannelWindow::RunStopped() {
@@ -173,6 +170,12 @@ void ChannelWindow::RunStopped() {
 }
 
 void ChannelWindow::PrintReport(const CTzLabDoc& record) {
+    // Printed without asking, so a machine without a printer must say so: the operator relies
+    // on the paper.
+    if (QPrinterInfo::defaultPrinter().isNull()) {
+        m_Context.prompter->Inform(Tr(ui::kNoPrinter), Prompter::Icon::Warning);
+        return;
+    }
     QPrinter printer(QPrinter::HighResolution);
     PdfReportRequest request;
     request.doc = &record;
@@ -183,7 +186,7 @@ void ChannelWindow::PrintReport(const CTzLabDoc& record) {
 
 std::optional<std::string> ChannelWindow::AskSavePath(const std::string& proposed) {
     const QString path = QFileDialog::getSaveFileName(
-        this, Qs(ui::kSaveRunTitle), QString::fromStdString(proposed), Qs(ui::kTzdFilter));
+        this, T(ui::kSaveRunTitle), QString::fromStdString(proposed), T(ui::kTzdFilter));
     if (path.isEmpty())
         return std::nullopt;
     return path.endsWith(".Tzd", Qt::CaseInsensitive) ? path.toStdString()
@@ -202,7 +205,7 @@ void ChannelWindow::RunFinished(FinishedRun run) {
 
 void ChannelWindow::closeEvent(QCloseEvent* event) {
     if (m_Doc->IsRunning()) {
-        m_Context.prompter->Inform(ui::kCannotCloseRunning, Prompter::Icon::Warning);
+        m_Context.prompter->Inform(Tr(ui::kCannotCloseRunning), Prompter::Icon::Warning);
         raise();
         event->ignore();
         return;

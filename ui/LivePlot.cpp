@@ -6,6 +6,7 @@
 
 #include "core/Format.h"
 #include "ui/UiTexts.h"
+#include "ui/sheets/SheetControls.h"
 
 namespace lx {
 namespace {
@@ -20,7 +21,7 @@ constexpr std::int32_t kFirstAbove = 4000;
 LivePlot::LivePlot(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(200, 120);
-    setAccessibleName(QString::fromUtf8(ui::kLivePlotName));
+    setAccessibleName(T(ui::kLivePlotName));
 }
 
 void LivePlot::SetSource(const CTzLabDoc* method) {
@@ -154,7 +155,7 @@ void LivePlot::paintEvent(QPaintEvent*) {
     const QRect plot = PlotArea();
     const double minutes = (m_Count - 1) / (std::max(1, m_Method->m_ChannelSetup.rate) * 60.0);
     const QString readout =
-        QString::fromStdString(Format(ui::kLiveReadout, minutes, m_LastValue / 1000.0));
+        QString::fromStdString(Format(Tr(ui::kLiveReadout), minutes, m_LastValue / 1000.0));
     painter.setPen(Qt::black);
     painter.drawText(plot.adjusted(6, 4, -6, 0), Qt::AlignTop | Qt::AlignRight, readout);
 }

@@ -9,11 +9,12 @@
 
 #include "ui/UiTexts.h"
 #include "ui/Widgets.h"
+#include "ui/sheets/SheetControls.h"
 
 namespace lx {
 
 CoordinateDialog::CoordinateDialog(const PlotView& view, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QString::fromUtf8(ui::kCoordinateTitle));
+    setWindowTitle(T(ui::kCoordinateTitle));
     auto* form = new QFormLayout;
     m_TimeMin = AddNumberRow(form, ui::kTimeMinLabel, 0, 1e6, 3, view.m_TimeMin);
     m_TimeMax = AddNumberRow(form, ui::kTimeMaxLabel, 0, 1e6, 3, view.m_TimeMax);
@@ -36,9 +37,9 @@ double CoordinateDialog::MvMax() const {
 }
 
 PeakDetectDialog::PeakDetectDialog(const CTzLabDoc& doc, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QString::fromUtf8(ui::kPeakDetectTitle));
+    setWindowTitle(T(ui::kPeakDetectTitle));
     auto* form = new QFormLayout;
-    form->addRow(new QLabel(QString::fromUtf8(ui::kPeakDetectQuestion)));
+    form->addRow(new QLabel(T(ui::kPeakDetectQuestion)));
     m_HalfWidth = AddIntegerRow(form, ui::kHalfWidthLabel, 1, 10000, doc.m_Params.m_HalfWidth);
     m_Slope = AddNumberRow(form, ui::kSlopeLabel, 0, 1e7, 1, doc.m_Params.m_Slope);
     m_UseManualEvents = AddCheckRow(form, ui::kUseManualEvents, doc.m_UseManualEvents != 0);

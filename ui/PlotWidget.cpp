@@ -5,6 +5,7 @@
 
 #include "core/Format.h"
 #include "ui/UiTexts.h"
+#include "ui/sheets/SheetControls.h"
 
 namespace lx {
 
@@ -13,7 +14,7 @@ PlotWidget::PlotWidget(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(200, 120);
     setFocusPolicy(Qt::StrongFocus);
-    setAccessibleName(QString::fromUtf8(ui::kPlotName));
+    setAccessibleName(T(ui::kPlotName));
     Describe();
 }
 
@@ -62,9 +63,9 @@ void PlotWidget::Describe() {
     const PlotView& v = m_Picture.view;
     const CTzLabDoc* doc = m_Picture.doc;
     const std::string text =
-        doc ? Format(ui::kPlotDescription, doc->m_PathName.c_str(), v.m_TimeMin, v.m_TimeMax,
+        doc ? Format(Tr(ui::kPlotDescription), doc->m_PathName.c_str(), v.m_TimeMin, v.m_TimeMax,
                      v.m_SignalMin / 1000.0, v.m_SignalMax / 1000.0, doc->m_Peaks.size())
-            : std::string(ui::kPlotEmpty);
+            : std::string(Tr(ui::kPlotEmpty));
     setAccessibleDescription(QString::fromStdString(text));
 }
 

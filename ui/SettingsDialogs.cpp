@@ -15,17 +15,14 @@
 
 #include "ui/UiTexts.h"
 #include "ui/Widgets.h"
+#include "ui/sheets/SheetControls.h"
 
 namespace lx {
 namespace {
 
-QString Qs(const char* text) {
-    return QString::fromUtf8(text);
-}
-
 // The colour roles in the dialog's order, with where each lives in the settings.
 struct ColourRole {
-    const char* label;
+    Text label;
     Rgb DisplaySettings::*member;
 };
 constexpr ColourRole kColourRoles[] = {
@@ -39,7 +36,7 @@ constexpr ColourRole kColourRoles[] = {
 
 // The screen columns in the dialog's order.
 struct ColumnRole {
-    const char* label;
+    Text label;
     bool ColumnSwitches::*member;
 };
 constexpr ColumnRole kColumnRoles[] = {
@@ -56,7 +53,7 @@ constexpr ColumnRole kColumnRoles[] = {
 PortDialog::PortDialog(int port, int frequency, const std::vector<std::string>& devices,
                        QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(Qs(ui::kPortTitle));
+    setWindowTitle(T(ui::kPortTitle));
     QStringList ports;
     for (int k = 0; k < 6; ++k) {
         // The machine's device beside its index, so the operator sees which cable COMn is.
@@ -66,9 +63,8 @@ PortDialog::PortDialog(int port, int frequency, const std::vector<std::string>& 
     }
     auto* form = new QFormLayout;
     m_Port = AddChoiceRow(form, ui::kPortLabel, ports, std::clamp(port, 0, 5));
-    m_Frequency =
-        AddChoiceRow(form, ui::kFrequencyLabel, {Qs(ui::kFrequency10), Qs(ui::kFrequency20)},
-                     frequency == 10 ? 0 : 1);
+    m_Frequency = AddChoiceRow(form, ui::kFrequencyLabel,
+                               {T(ui::kFrequency10), T(ui::kFrequency20)}, frequency == 10 ? 0 : 1);
     FinishDialog(this, form);
 }
 
@@ -80,7 +76,7 @@ int PortDialog::Frequency() const {
 }
 
 HoldDialog::HoldDialog(int holdLength, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(Qs(ui::kHoldTitle));
+    setWindowTitle(T(ui::kHoldTitle));
     auto* form = new QFormLayout;
     m_Length = AddIntegerRow(form, ui::kHoldLabel, 0, 1000000, holdLength);
     FinishDialog(this, form);
@@ -91,21 +87,21 @@ int HoldDialog::HoldLength() const {
 }
 
 ColourDialog::ColourDialog(const DisplaySettings& settings, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(Qs(ui::kColourTitle));
+    setWindowTitle(T(ui::kColourTitle));
     auto* form = new QFormLayout;
     for (int k = 0; k < 6; ++k) {
         m_Colours[k] = settings.*kColourRoles[k].member;
         auto* button = new QPushButton;
         button->setMinimumWidth(120);
-        button->setAccessibleName(AccessibleName(kColourRoles[k].label));
+        button->setAccessibleName(T(kColourRoles[k].label));
         connect(button, &QPushButton::clicked, this, [this, k] {
             const Rgb c = m_Colours[k];
             const QColor chosen =
-                QColorDialog::getColor(QColor(c.r, c.g, c.b), this, Qs(kColourRoles[k].label));
+                QColorDialog::getColor(QColor(c.r, c.g, c.b), this, T(kColourRoles[k].label));
             if (chosen.isValid())
                 SetColour(k, {chosen.red(), chosen.green(), chosen.blue()});
         });
-        auto* label = new QLabel(Qs(kColourRoles[k].label));
+        auto* label = new QLabel(T(kColourRoles[k].label));
         label->setBuddy(button);
         form->addRow(label, button);
         m_Buttons[k] = button;
@@ -133,16 +129,16 @@ void ColourDialog::Store(DisplaySettings& settings) const {
 ResultDisplayDialog::ResultDisplayDialog(const ColumnSwitches& columns, bool peakType,
                                          QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(Qs(ui::kResultDisplayTitle));
+    setWindowTitle(T(ui::kResultDisplayTitle));
     auto* grid = new QGridLayout;
     for (int k = 0; k < 11; ++k) {
-        m_Boxes[k] = new QCheckBox(Qs(kColumnRoles[k].label));
-        m_Boxes[k]->setAccessibleName(AccessibleName(kColumnRoles[k].label));
+        m_Boxes[k] = new QCheckBox(T(kColumnRoles[k].label));
+        m_Boxes[k]->setAccessibleName(T(kColumnRoles[k].label));
         m_Boxes[k]->setChecked(columns.*kColumnRoles[k].member);
         grid->addWidget(m_Boxes[k], k / 2, k % 2);
     }
-    m_PeakType = new QCheckBox(Qs(ui::kColPeakType));
-    m_PeakType->setAccessibleName(AccessibleName(ui::kColPeakType));
+    m_PeakType = new QCheckBox(T(ui::kColPeakType));
+    m_PeakType->setAccessibleName(T(ui::kColPeakType));
     m_PeakType->setChecked(peakType);
     grid->addWidget(m_PeakType, 5, 1);
     auto* form = new QFormLayout;
@@ -162,12 +158,12 @@ ColumnSwitches ResultDisplayDialog::Columns() const {
 }
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(Qs(ui::kAboutTitle));
-    auto* text = new QLabel(Qs(ui::kAboutText));
+    setWindowTitle(T(ui::kAboutTitle));
+    auto* text = new QLabel(T(ui::kAboutText));
     text->setAlignment(Qt::AlignCenter);
     text->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
-    buttons->button(QDialogButtonBox::Ok)->setText(Qs(ui::kOk));
+    buttons->button(QDialogButtonBox::Ok)->setText(T(ui::kOk));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(text);

@@ -7,10 +7,12 @@
 #include <cstring>
 #include <vector>
 
+#include "core/Language.h"
 #include "tests/gui/GuiTestRegistry.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    lx::SetLanguage(lx::Language::Chinese);  // the tests read the workstation's own texts
     const char* only = argc > 1 && argv[1][0] != '-' ? argv[1] : nullptr;
     std::vector<char*> args{argv[0]};
     for (int k = only ? 2 : 1; k < argc; ++k)
