@@ -22,8 +22,7 @@ namespace {
 constexpr double kMaxMillivolts = 2500.0;  // the receiver clamps samples to +-2.5 V
 
 FlagBox* Flag(const Text& text, const char* name, QLayout* layout) {
-    auto* box = new FlagBox(T(text));
-    box->setObjectName(name);
+    auto* box = new FlagBox(text, name);
     layout->addWidget(box);
     return box;
 }

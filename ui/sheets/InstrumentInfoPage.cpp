@@ -19,8 +19,7 @@ InstrumentInfoPage::InstrumentInfoPage(Prompter& prompter, QWidget* parent)
     m_Style = std::make_unique<PrintStyle>(texts::kFontSettings, texts::kInstrumentList,
                                            &PrintSettings::instrumentFont,
                                            &PrintSettings::instrumentColour, "instrument");
-    m_InstrumentOn = new FlagBox(T(texts::kInstrumentOn));
-    m_InstrumentOn->setObjectName("instrumentOn");
+    m_InstrumentOn = new FlagBox(texts::kInstrumentOn, "instrumentOn");
     m_List = MakeList(
         "instrumentList", texts::kInstrumentList,
         {texts::kColItemNo, texts::kColItemName, texts::kColItemContent, texts::kColItemPrint});

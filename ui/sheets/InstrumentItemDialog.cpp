@@ -15,8 +15,7 @@ InstrumentItemDialog::InstrumentItemDialog(const InstrumentInfoItem& item, QWidg
     m_Name->setMinimumWidth(240);
     m_Content = new TextBox;
     m_Content->setObjectName("content");
-    m_Print = new FlagBox(T(texts::kItemPrint));
-    m_Print->setObjectName("print");
+    m_Print = new FlagBox(texts::kItemPrint, "print");
 
     auto* form = new QFormLayout;
     AddRow(form, texts::kItemName, m_Name);

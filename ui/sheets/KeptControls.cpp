@@ -19,8 +19,10 @@ void NumberBox::Load(double shown, double kept) {
     m_Kept = kept;
 }
 
-FlagBox::FlagBox(const QString& text, QWidget* parent) : QCheckBox(text, parent) {
-    setAccessibleName(text);
+FlagBox::FlagBox(const Text& text, const char* objectName, QWidget* parent)
+    : QCheckBox(T(text), parent) {
+    setAccessibleName(T(text));
+    setObjectName(objectName);
 }
 
 void FlagBox::Load(std::int32_t flag) {

@@ -14,6 +14,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/Language.h"
+
 namespace lx {
 
 // A number shown in a spin box. `kept` is what the record holds (in the record's unit, which
@@ -36,7 +38,8 @@ private:
 // A 0/1 switch of the record: any non-zero value shows checked.
 class FlagBox : public QCheckBox {
 public:
-    explicit FlagBox(const QString& text, QWidget* parent = nullptr);
+    // Shows `text`, which is also its accessible name; named `objectName` for the field it edits.
+    FlagBox(const Text& text, const char* objectName, QWidget* parent = nullptr);
     void Load(std::int32_t flag);
     bool Edited() const { return isChecked() != (m_Kept != 0); }
     std::int32_t Value() const;

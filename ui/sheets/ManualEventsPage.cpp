@@ -13,8 +13,7 @@ namespace lx {
 
 ManualEventsPage::ManualEventsPage(Prompter& prompter, QWidget* parent)
     : SheetPage(parent), m_Prompter(prompter) {
-    m_UseManualEvents = new FlagBox(T(texts::kUseManualEvents));
-    m_UseManualEvents->setObjectName("m_UseManualEvents");
+    m_UseManualEvents = new FlagBox(texts::kUseManualEvents, "m_UseManualEvents");
     m_List = MakeList("m_ManualEvents", texts::kEventList,
                       {texts::kColEventNo, texts::kColEventText, texts::kColEventTime});
     auto* clear = MakeButton(texts::kClear);

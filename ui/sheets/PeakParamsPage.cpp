@@ -9,16 +9,6 @@
 
 namespace lx {
 
-namespace {
-
-FlagBox* Flag(const Text& text, const char* name) {
-    auto* box = new FlagBox(T(text));
-    box->setObjectName(name);
-    return box;
-}
-
-}  // namespace
-
 PeakParamsPage::PeakParamsPage(Prompter& prompter, QWidget* parent) : SheetPage(parent) {
     m_HalfWidth = MakeHalfWidthBox("m_HalfWidth");
     m_Slope = MakeSlopeBox("m_Slope");
@@ -30,9 +20,9 @@ PeakParamsPage::PeakParamsPage(Prompter& prompter, QWidget* parent) : SheetPage(
     m_SampleVolume = MakeAmountBox("m_SampleVolume", 4);
     m_IsConc1 = MakeAmountBox("m_IsConc1", 4);
     m_LockTime = MakeMinutesBox("lockTime");
-    m_AutoTailing = Flag(texts::kAutoTailing, "m_AutoTailing");
-    m_AutoLeading = Flag(texts::kAutoLeading, "m_AutoLeading");
-    m_UseTimeProgram = Flag(texts::kUseTimeProgram, "m_UseTimeProgram");
+    m_AutoTailing = new FlagBox(texts::kAutoTailing, "m_AutoTailing");
+    m_AutoLeading = new FlagBox(texts::kAutoLeading, "m_AutoLeading");
+    m_UseTimeProgram = new FlagBox(texts::kUseTimeProgram, "m_UseTimeProgram");
     m_DeleteMode = new ChoiceBox({T(texts::kDeleteRedetect), T(texts::kDeleteLeaveOut)});
     m_DeleteMode->setObjectName("m_DeleteMode");
     m_TimeProgram = new TimeProgramEditor(prompter);

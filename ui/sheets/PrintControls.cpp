@@ -8,8 +8,7 @@
 namespace lx {
 
 FlagBox* PrintFlagSet::Add(const Text& text, PrintFlagMember member, const char* objectName) {
-    auto* box = new FlagBox(T(text));
-    box->setObjectName(objectName);
+    auto* box = new FlagBox(text, objectName);
     m_Flags.emplace_back(box, member);
     return box;
 }
@@ -59,11 +58,10 @@ ChoiceBox* MakeAlignmentBox(const char* objectName) {
 PrintLine::PrintLine(const Text& label, const PrintLineFields& fields, const char* prefix,
                      QGridLayout* grid, int row)
     : m_Fields(fields),
-      m_On(new FlagBox(T(label))),
+      m_On(new FlagBox(label, (QByteArray(prefix) + "On").constData())),
       m_Text(new TextBox),
-      m_Align(MakeAlignmentBox((QString(prefix) + "Align").toUtf8().constData())),
+      m_Align(MakeAlignmentBox((QByteArray(prefix) + "Align").constData())),
       m_Style(texts::kFont, label, fields.font, fields.colour, prefix) {
-    m_On->setObjectName(QString(prefix) + "On");
     m_Text->setObjectName(QString(prefix) + "Text");
     m_Text->setMinimumWidth(220);
     // The switch is the line's label: its words name the text and the alignment too.

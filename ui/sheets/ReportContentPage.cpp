@@ -33,8 +33,7 @@ ReportContentPage::ReportContentPage(QWidget* parent) : PrintSubPage(parent) {
     auto* block = new QGroupBox;
     auto* blockLayout = new QVBoxLayout(block);
     auto* master = new QHBoxLayout;
-    m_ContentOn = new FlagBox(T(texts::kContentOn));
-    m_ContentOn->setObjectName("contentOn");
+    m_ContentOn = new FlagBox(texts::kContentOn, "contentOn");
     m_BodyStyle = std::make_unique<PrintStyle>(texts::kFont, texts::kContentOn, &P::bodyFont,
                                                &P::bodyColour, "body");
     master->addWidget(m_ContentOn);

@@ -13,8 +13,7 @@ ResultsPrintPage::ResultsPrintPage(QWidget* parent) : PrintSubPage(parent) {
     using P = PrintSettings;
     m_Style = std::make_unique<PrintStyle>(texts::kFontSettings, texts::kResultsOn, &P::resultsFont,
                                            &P::resultsColour, "results");
-    m_ResultsOn = new FlagBox(T(texts::kResultsOn));
-    m_ResultsOn->setObjectName("resultsOn");
+    m_ResultsOn = new FlagBox(texts::kResultsOn, "resultsOn");
     connect(m_ResultsOn, &QCheckBox::toggled, this, &ResultsPrintPage::EnableColumns);
     auto* top = new QHBoxLayout;
     top->addWidget(m_ResultsOn);

@@ -156,6 +156,7 @@ inline constexpr Text kPageNumbersOn{"打印页码", "Page numbers"};
 inline constexpr Text kEnglishReport{"打印英文报告", "English report"};
 inline constexpr Text kSimpleFormat{"简易格式", "Simple format"};
 
+// Ours: the workstation's drop-down stood without a label.
 inline constexpr Text kInstrumentType{"仪器类型:", "Instrument:"};
 inline constexpr Text kLiquid{"液相色谱仪", "Liquid chromatograph"};
 inline constexpr Text kGas{"气相色谱仪", "Gas chromatograph"};
@@ -191,6 +192,7 @@ inline constexpr Text kChromAlign{"打印方式:", "Placement:"};
 inline constexpr Text kMarksGroup{"谱图标识", "Peak labels"};
 inline constexpr Text kVerticalMarks{"纵向打印", "Vertical"};
 inline constexpr Text kNoMarks{"无标识", "None"};
+// These six also head the printed table's columns on "分析结果".
 inline constexpr Text kMarkPeakNo{"峰  号", "Peak number"};
 inline constexpr Text kMarkName{"组份名", "Component"};
 inline constexpr Text kMarkTime{"保留时间", "Retention time"};
