@@ -26,9 +26,9 @@ enum class SheetKind {
 
 class ParameterSheet : public QDialog {
 public:
-    // `record` must outlive the sheet. Questions and messages of the pages go to `prompter`.
-    // `printTemplate` is the application-wide print settings that "导入参数..." of the channel
-    // sheet fills the print page from; the chromatogram sheet does not offer it.
+    // `record` and `printTemplate` must outlive the sheet. Questions and messages of the pages go
+    // to `prompter`. `printTemplate` is the application-wide print settings that "导入参数..." of
+    // the channel sheet fills the print page from; the chromatogram sheet does not offer it.
     ParameterSheet(CTzLabDoc& record, SheetKind kind, Prompter& prompter,
                    const PrintSettings& printTemplate, QWidget* parent = nullptr);
 
