@@ -1,6 +1,8 @@
 #include "core/SampleArray.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <new>
 
 #include "core/Archive.h"
 
@@ -21,10 +23,19 @@ SampleArray& SampleArray::operator=(const SampleArray& other) {
     return *this;
 }
 
+void SampleArray::Free::operator()(std::int32_t* data) const {
+    std::free(data);
+}
+
 void SampleArray::Reallocate(std::size_t count) {
-    auto data = std::make_unique_for_overwrite<std::int32_t[]>(count == 0 ? 1 : count);
-    std::copy_n(m_Data.get(), std::min(count, m_Count), data.get());
-    m_Data = std::move(data);
+    const std::size_t bytes = (count == 0 ? 1 : count) * sizeof(std::int32_t);
+    std::int32_t* old = m_Data.release();
+    void* grown = std::realloc(old, bytes);
+    if (grown == nullptr) {
+        m_Data.reset(old);  // realloc leaves the old block as it was
+        throw std::bad_alloc();
+    }
+    m_Data.reset(static_cast<std::int32_t*>(grown));
     m_Count = count;
 }
 

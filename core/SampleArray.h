@@ -54,7 +54,13 @@ private:
     // Exact buffer of `count` samples; a load overwrites every value, so none is zeroed here.
     void Reallocate(std::size_t count);
 
-    std::unique_ptr<std::int32_t[]> m_Data;
+    // Held by malloc's heap so growth is a realloc: a long recording's block is moved by the
+    // kernel's page tables (mremap), not copied, and leaves no freed block behind to fragment
+    // the heap, so a day's run costs its samples and no more.
+    struct Free {
+        void operator()(std::int32_t* data) const;
+    };
+    std::unique_ptr<std::int32_t[], Free> m_Data;
     std::size_t m_Count = 0;
 };
 

@@ -48,8 +48,8 @@ QStringList Nameless(QWidget* root) {
         const bool internal =
             w->objectName().startsWith("qt_") ||
             QByteArray(w->metaObject()->className()).startsWith("QMdi") ||
-            qobject_cast<QAbstractButton*>(w) && w->parentWidget() &&
-                QByteArray(w->parentWidget()->metaObject()->className()) == "QTabBar";
+            (qobject_cast<QAbstractButton*>(w) && w->parentWidget() &&
+             QByteArray(w->parentWidget()->metaObject()->className()) == "QTabBar");
         if (control && !part && !internal && NameOf(w).isEmpty())
             missing << QString("%1 %2").arg(w->metaObject()->className(), w->objectName());
     }
