@@ -10,6 +10,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScreen>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -35,12 +36,32 @@ void Shoot(const QString& name) {
     std::printf("%s\n", qPrintable(path));
 }
 
-// Photographs the modal dialog the next command opens, then closes it unchanged.
+// Photographs every page of `tabs` (and of the tab sets inside them), numbering the files.
+void ShootPages(QTabWidget* tabs, const QString& name, int& shot) {
+    for (int k = 0; k < tabs->count(); ++k) {
+        tabs->setCurrentIndex(k);
+        QTest::qWait(200);
+        Shoot(QStringLiteral("%1-%2.png").arg(name).arg(++shot, 2, 10, QChar('0')));
+        for (QTabWidget* inner : tabs->widget(k)->findChildren<QTabWidget*>())
+            ShootPages(inner, name, shot);
+    }
+}
+
+// Photographs the modal dialog the next command opens, page by page, then closes it
+// unchanged.
 void ShootNextDialog(const QString& name) {
     QTimer::singleShot(800, [name] {
-        Shoot(name);
-        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
-            dialog->reject();
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        int shot = 0;
+        const QList<QTabWidget*> tabs =
+            dialog->findChildren<QTabWidget*>(Qt::FindDirectChildrenOnly);
+        if (tabs.isEmpty())
+            Shoot(name + ".png");
+        for (QTabWidget* outer : tabs)
+            ShootPages(outer, name, shot);
+        dialog->reject();
     });
 }
 
@@ -88,7 +109,7 @@ int main(int argc, char** argv) {
     a->StartRun();
     QTest::qWait(int(minutes * 60 * 1000 * 0.6));
     Shoot("1-channels.png");
-    ShootNextDialog("2-channel-parameters.png");
+    ShootNextDialog("2-channel-parameters");
     a->EditParameters();
 
     if (!QTest::qWaitFor([&] { return AnalysisIn(main) != nullptr; }, int(minutes * 60 * 1000)))
@@ -98,9 +119,9 @@ int main(int argc, char** argv) {
     main.Workspace()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(analysis->parentWidget()));
     QTest::qWait(500);
     Shoot("3-analysis.png");
-    ShootNextDialog("4-analysis-parameters.png");
+    ShootNextDialog("4-analysis-parameters");
     analysis->EditParameters();
-    ShootNextDialog("5-peak-detect.png");
+    ShootNextDialog("5-peak-detect");
     analysis->AskPeakDetect();
     workstation.Exit();
     return 0;

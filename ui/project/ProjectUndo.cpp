@@ -1,0 +1,51 @@
+#include "ui/project/ProjectUndo.h"
+
+#include <QUndoCommand>
+
+namespace lx {
+namespace {
+
+// Copies a whole project into the open one. The object stays where it is, so every
+// chromatogram that points at it keeps pointing at it; only its contents change. Where the
+// project lives on disk is not part of an edit.
+void Restore(CPrjDoc& project, const CPrjDoc& state) {
+    const std::string path = project.m_PathName;
+    const std::string appDir = project.m_AppDir;
+    project = state;
+    project.m_PathName = path;
+    project.m_AppDir = appDir;
+}
+
+class ProjectStep : public QUndoCommand {
+public:
+    ProjectStep(CPrjDoc& project, CPrjDoc before, const QString& text)
+        : QUndoCommand(text), m_Project(project), m_Before(std::move(before)), m_After(project) {}
+
+    void undo() override { Restore(m_Project, m_Before); }
+    // The first redo is the push: the project is already in its new state.
+    void redo() override { Restore(m_Project, m_After); }
+
+private:
+    CPrjDoc& m_Project;
+    CPrjDoc m_Before;
+    CPrjDoc m_After;
+};
+
+}  // namespace
+
+ProjectEdit::ProjectEdit(ProjectSession& session, const QString& text)
+    : m_Session(session), m_Text(text), m_Before(session.Project()) {}
+
+ProjectEdit::~ProjectEdit() {
+    if (!m_Done)
+        Restore(m_Session.Project(), m_Before);
+}
+
+void ProjectEdit::Commit() {
+    m_Done = true;
+    if (m_Session.Project() == m_Before)
+        return;
+    m_Session.Undo().push(new ProjectStep(m_Session.Project(), std::move(m_Before), m_Text));
+}
+
+}  // namespace lx
