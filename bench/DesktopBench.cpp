@@ -126,7 +126,9 @@ void BM_TwoChannelsForADay(benchmark::State& state) {
             channel->Document().m_Method.m_ChannelSetup.showAtEnd = 0;
             channel->StartRun();
         }
-        const double startBytes = ResidentBytes();
+        // Memory is counted from the end of the first hour: by then the windows have drawn
+        // and hold their fixed pictures, so what grows after is what the run keeps.
+        double afterFirstHour = 0;
         double firstHour = 0, lastHour = 0;
         for (int hour = 0; hour < 24; ++hour) {
             const auto began = Clock::now();
@@ -139,12 +141,14 @@ void BM_TwoChannelsForADay(benchmark::State& state) {
             }
             const double seconds = Seconds(Clock::now() - began);
             (hour == 0 ? firstHour : lastHour) = seconds;
+            if (hour == 0)
+                afterFirstHour = ResidentBytes();
         }
-        const double grown = ResidentBytes() - startBytes;
+        const double grown = ResidentBytes() - afterFirstHour;
         state.counters["us/value hour 1"] = firstHour / (2.0 * kPerHour) * 1e6;
         state.counters["us/value hour 24"] = lastHour / (2.0 * kPerHour) * 1e6;
-        state.counters["MB grown"] = grown / 1e6;
-        state.counters["MB samples"] = 2.0 * 24 * kPerHour * 4 / 1e6;
+        state.counters["MB grown h2-24"] = grown / 1e6;
+        state.counters["MB samples h2-24"] = 2.0 * 23 * kPerHour * 4 / 1e6;
         state.counters["redraws"] = a->Plot()->FullRedraws() + b->Plot()->FullRedraws();
         state.PauseTiming();
         for (lx::ChannelWindow* channel : {a, b})
