@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDockWidget>
 #include <QDragEnterEvent>
 #include <QFileDialog>
@@ -76,6 +77,9 @@ MainWindow::MainWindow(AppSettings& settings, std::string appDir, AcquisitionSou
     statusBar()->addWidget(m_CursorPane, 1);
     statusBar()->addPermanentWidget(m_SourcePane);
 
+    m_ProjectControl = new ProjectController(*this, m_AppDir, m_Prompter, m_Clipboard, this);
+    connect(m_ProjectControl, &ProjectController::ProjectsChanged, this,
+            &MainWindow::SettingsChanged);
     BuildMenus();
     BuildBrowser();
     ChildActivated(nullptr);
@@ -118,7 +122,9 @@ void MainWindow::BuildMenus() {
                     &QMdiArea::closeActiveSubWindow);
     file->addAction(T(app::kExit), QKeySequence::Quit, this, &QWidget::close);
 
+    menuBar()->addMenu(m_ProjectControl->EditMenu());
     QMenu* view = menuBar()->addMenu(T(app::kViewMenu));
+    m_ViewMenu = view;
     QToolBar* bar = addToolBar(T(app::kMainBarTitle));
     bar->setObjectName("mainBar");
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
@@ -157,6 +163,7 @@ void MainWindow::BuildMenus() {
         action->setCheckable(true);
     UpdateLabelChecks();
 
+    menuBar()->addMenu(m_ProjectControl->Menu());
     QMenu* acquire = menuBar()->addMenu(T(app::kAcquireMenu));
     QAction* channelA = acquire->addAction(T(app::kChannelA), this, [this] { OpenChannel(0); });
     QAction* channelB = acquire->addAction(T(app::kChannelB), this, [this] { OpenChannel(1); });
@@ -179,6 +186,7 @@ void MainWindow::BuildMenus() {
         NameActions(menu);
     bar->addAction(open);
     bar->addAction(save);
+    bar->addWidget(m_ProjectControl->Selector());
     bar->addSeparator();
     bar->addAction(channelA);
     bar->addAction(channelB);
@@ -188,10 +196,6 @@ void MainWindow::BuildMenus() {
 }
 
 void MainWindow::BuildBrowser() {
-    m_ProjectTree = new QTreeWidget;
-    m_ProjectTree->setHeaderHidden(true);
-    m_ProjectTree->setAccessibleName(T(app::kProjectsTab));
-
     // The data folders under the application directory, with the files the workstation opens.
     m_Files = new QFileSystemModel(this);
     m_Files->setNameFilters({"*.Tzd", "*.tzd", "*.Tzp", "*.tzp", "*.Tze", "*.tze"});
@@ -210,7 +214,7 @@ void MainWindow::BuildBrowser() {
     });
 
     auto* tabs = new QTabWidget;
-    tabs->addTab(m_ProjectTree, T(app::kProjectsTab));
+    tabs->addTab(m_ProjectControl->Panel(), T(app::kProjectsTab));
     tabs->addTab(m_FileTree, T(app::kFilesTab));
     tabs->setCurrentWidget(m_FileTree);
     auto* dock = new QDockWidget(T(app::kBrowserTitle), this);
@@ -219,21 +223,11 @@ void MainWindow::BuildBrowser() {
     dock->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetClosable);
     addDockWidget(Qt::LeftDockWidgetArea, dock);
     resizeDocks({dock}, {240}, Qt::Horizontal);
-    QMenu* view = menuBar()->actions().at(1)->menu();
+    QMenu* view = m_ViewMenu;
     QAction* toggle = dock->toggleViewAction();
     toggle->setText(T(app::kBrowser));
     toggle->setObjectName(T(app::kBrowser));
     view->insertAction(view->actions().at(2), toggle);
-}
-
-void MainWindow::RefreshProjectTree() {
-    m_ProjectTree->clear();
-    for (std::size_t k = 0; k < m_Projects.size(); ++k) {
-        const CPrjDoc& project = m_Projects.at(k);
-        auto* item = new QTreeWidgetItem(
-            m_ProjectTree, {QFileInfo(QString::fromStdString(project.m_PathName)).fileName()});
-        item->setToolTip(0, QString::fromStdString(project.m_PathName));
-    }
 }
 
 // --- the workspace --------------------------------------------------------------------------
@@ -256,6 +250,14 @@ QMdiSubWindow* MainWindow::FindOpen(const QString& path) const {
             return window;
     }
     return nullptr;
+}
+
+QList<AnalysisWindow*> MainWindow::AnalysisWindows() const {
+    QList<AnalysisWindow*> windows;
+    for (QMdiSubWindow* window : m_Workspace->subWindowList())
+        if (auto* analysis = qobject_cast<AnalysisWindow*>(window->widget()))
+            windows << analysis;
+    return windows;
 }
 
 AnalysisWindow* MainWindow::ActiveAnalysis() const {
@@ -312,7 +314,7 @@ void MainWindow::OpenFiles(const QStringList& paths) {
                 OpenChromatogram(path);
                 break;
             case DocumentKind::Project:
-                OpenProjectFile(path);
+                m_ProjectControl->Open(path);
                 break;
             case DocumentKind::Report:
                 m_Prompter.Inform(Format(Tr(app::kReportNotYet), path.toUtf8().constData()),
@@ -351,15 +353,6 @@ AnalysisWindow* MainWindow::ShowRecord(std::unique_ptr<CTzLabDoc> record) {
     // A run whose save was cancelled is a change the operator must not lose by closing.
     window->SetModified(unsaved);
     return window;
-}
-
-void MainWindow::OpenProjectFile(const QString& path) {
-    Result<CPrjDoc*> opened = OpenProject(m_Projects, path.toStdString(), m_AppDir);
-    if (!opened.ok()) {
-        m_Prompter.Inform(opened.error(), Prompter::Icon::Error);
-        return;
-    }
-    RefreshProjectTree();
 }
 
 // --- channels and the receiver --------------------------------------------------------------
@@ -551,7 +544,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     m_Workspace->closeAllSubWindows();
-    if (!m_Workspace->subWindowList().isEmpty()) {  // a window kept its unsaved change
+    if (!m_Workspace->subWindowList().isEmpty() ||  // a window kept its unsaved change
+        !m_ProjectControl->MaybeSaveAll()) {
         event->ignore();
         return;
     }

@@ -13,6 +13,7 @@
 #include "acq/CDatReceiver.h"
 #include "app/AppSettings.h"
 #include "app/GuiReceiverHost.h"
+#include "app/ProjectController.h"
 #include "core/PrintSettings.h"
 #include "quant/workflow/MethodTemplate.h"
 #include "quant/workflow/ProjectList.h"
@@ -31,7 +32,7 @@ namespace lx {
 
 class AnalysisWindow;
 
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, public ProjectHost {
     Q_OBJECT
 public:
     MainWindow(AppSettings& settings, std::string appDir, AcquisitionSource source,
@@ -45,15 +46,17 @@ public:
 
     // Opens each file as its extension says: .Tzd an analysis window, .Tzp a method project.
     void OpenFiles(const QStringList& paths);
-    AnalysisWindow* OpenChromatogram(const QString& path);
+    AnalysisWindow* OpenChromatogram(const QString& path) override;
+    QList<AnalysisWindow*> AnalysisWindows() const override;
+    QWidget* Window() override { return this; }
     // Shows a chromatogram that has no window yet (a finished run); it may be unsaved.
     AnalysisWindow* ShowRecord(std::unique_ptr<CTzLabDoc> record);
     // The channel's window, opened when it is not.
-    ChannelWindow* OpenChannel(int channel);
-    ChannelWindow* Channel(int channel) const { return m_Channels[channel]; }
+    ChannelWindow* OpenChannel(int channel) override;
+    ChannelWindow* Channel(int channel) const override { return m_Channels[channel]; }
     AnalysisWindow* ActiveAnalysis() const;
     QMdiArea* Workspace() const { return m_Workspace; }
-    const ProjectList& Projects() const { return m_Projects; }
+    ProjectController& Projects() { return *m_ProjectControl; }
     int HoldLength() const { return m_HoldLength; }
 
     // The settings changed: every window draws again.
@@ -83,8 +86,6 @@ private:
     void ChildActivated(QMdiSubWindow* window);
     QMdiSubWindow* AddChild(QWidget* child);
     QMdiSubWindow* FindOpen(const QString& path) const;
-    void OpenProjectFile(const QString& path);
-    void RefreshProjectTree();
     void ChannelStopped(int channel);
     bool ChannelsAllowClosing();
     void CreateReceiver();
@@ -96,7 +97,6 @@ private:
     WidgetPrompter m_Prompter;
     ParameterBuffer m_Clipboard;
     PrintSettings m_PrintTemplate;
-    ProjectList m_Projects;
 
     GuiReceiverHost m_Host;
     std::unique_ptr<CCommPort> m_Link;
@@ -104,14 +104,15 @@ private:
     std::array<QPointer<ChannelWindow>, 2> m_Channels;
 
     QMdiArea* m_Workspace;
-    QTreeWidget* m_ProjectTree = nullptr;
     QTreeView* m_FileTree = nullptr;
     QFileSystemModel* m_Files = nullptr;
+    ProjectController* m_ProjectControl;
     QLabel* m_CursorPane;
     QLabel* m_SourcePane;
     QList<QAction*> m_ChildMenus;   // the active window's menus in the menu bar
     QPointer<QToolBar> m_ChildBar;  // and its toolbar
     QAction* m_HelpMenuAction = nullptr;
+    QMenu* m_ViewMenu = nullptr;
     QList<QAction*> m_AnalysisCommands;  // enabled while an analysis window is active
     std::array<QAction*, 7> m_LabelActions{};
     QAction* m_VerticalLabels = nullptr;

@@ -49,11 +49,15 @@ bool CopyToParameterBuffer(const CTzLabDoc& doc, const CPrjDoc* project, Paramet
     return true;
 }
 
+void StoreProjectTemplate(CPrjDoc& project, const CTzLabDoc& doc) {
+    ForEachTemplateField(doc, project, [](const auto& from, auto& to) { to = from; });
+    project.m_Modified = true;
+}
+
 bool PasteParameterBuffer(CPrjDoc& project, const ParameterBuffer& buffer, Prompter& prompter) {
     if (!buffer.m_Valid || !prompter.Confirm(Tr(texts::kConfirmPasteToTemplate)))
         return false;
-    ForEachTemplateField(buffer.m_Method, project, [](const auto& from, auto& to) { to = from; });
-    project.m_Modified = true;
+    StoreProjectTemplate(project, buffer.m_Method);
     return true;
 }
 

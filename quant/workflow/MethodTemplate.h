@@ -19,6 +19,10 @@ struct ParameterBuffer {
 // The chromatogram (or a channel's method) takes copies of the project's template records.
 void ApplyProjectTemplate(CTzLabDoc& doc, const CPrjDoc& project);
 
+// The project's template records take copies of the chromatogram's (the template's own
+// parameter sheet edits a chromatogram made from them).
+void StoreProjectTemplate(CPrjDoc& project, const CTzLabDoc& doc);
+
 // The chromatogram takes copies of its project's template records, after the operator agrees.
 // Without a project: "当前图谱无项目模板!". Returns whether the chromatogram changed.
 bool TakeProjectTemplate(CTzLabDoc& doc, const CPrjDoc* project, Prompter& prompter);

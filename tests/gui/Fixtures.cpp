@@ -34,6 +34,12 @@ CTzLabDoc WriteThreePeakRun(const QString& path) {
     return doc;
 }
 
+std::string WriteThreePeakRunPath(const Home& home, const char* name) {
+    const QString path = home.File(name);
+    WriteThreePeakRun(path);
+    return path.toStdString();
+}
+
 std::unique_ptr<CTzLabApp> StartWorkstation(const Home& home, const QStringList& files) {
     StartOptions options;
     options.home = home.Path().toStdString();

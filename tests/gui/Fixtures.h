@@ -26,6 +26,9 @@ private:
 // Three well separated peaks (1, 2 and 3 minutes), integrated, saved as `path`.
 CTzLabDoc WriteThreePeakRun(const QString& path);
 
+// The same run saved as `name` in `home`; its path.
+std::string WriteThreePeakRunPath(const Home& home, const char* name);
+
 // A workstation started on the demo source in `home`, its window shown.
 std::unique_ptr<CTzLabApp> StartWorkstation(const Home& home, const QStringList& files = {});
 

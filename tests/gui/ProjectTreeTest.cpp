@@ -1,0 +1,201 @@
+// The projects of the workstation: opened into the tree and the selector, the tree's nodes
+// opening what they stand for, the project commands, and undo restoring the project exactly.
+
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QTest>
+#include <QUndoStack>
+
+#include "app/MainWindow.h"
+#include "quant/file/TzpFile.h"
+#include "quant/workflow/NewProject.h"
+#include "quant/workflow/ProjectRecords.h"
+#include "tests/gui/Fixtures.h"
+#include "tests/gui/GuiTestRegistry.h"
+#include "tests/gui/ModalDriver.h"
+#include "ui/AnalysisWindow.h"
+#include "ui/ChannelWindow.h"
+
+namespace lx::test {
+namespace {
+
+struct Quiet : Prompter {
+    bool Confirm(const std::string&) override { return true; }
+    void Inform(const std::string&, Icon) override {}
+};
+
+// An external-standard project "Mix" with two standards and one sample, saved.
+QString WriteProject(const Home& home) {
+    Quiet quiet;
+    ProjectList scratch;
+    NewProjectSettings settings;
+    settings.m_MethodName = "Mix";
+    settings.m_Basis = kAreaBasis;
+    settings.m_IdentMode = kTimeBand;
+    settings.m_Method = kExternalStandard;
+    CPrjDoc* project = CreateProject(settings, home.Path().toStdString(), scratch, quiet);
+    for (const char* name : {"std1.Tzd", "std2.Tzd"})
+        AddStandardFile(*project, WriteThreePeakRunPath(home, name), quiet);
+    AddSampleFile(*project, WriteThreePeakRunPath(home, "sample.Tzd"), quiet);
+    SaveProject(*project, project->m_PathName);
+    return QString::fromStdString(project->m_PathName);
+}
+
+QTreeWidgetItem* Child(QTreeWidgetItem* item, const QString& text) {
+    for (int k = 0; k < item->childCount(); ++k)
+        if (item->child(k)->text(0) == text)
+            return item->child(k);
+    return nullptr;
+}
+
+void Activate(ProjectTreeWidget* tree, QTreeWidgetItem* item) {
+    tree->setCurrentItem(item);
+    emit tree->itemActivated(item, 0);
+}
+
+}  // namespace
+
+class ProjectTreeTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<Home> m_Home;
+    std::unique_ptr<CTzLabApp> m_App;
+    QString m_Path;
+
+    MainWindow& Main() { return *m_App->Window(); }
+    ProjectTreeWidget* Tree() { return Main().Projects().Panel()->Tree(); }
+    QTreeWidgetItem* Root() { return Tree()->topLevelItem(0); }
+
+private slots:
+    void init() {
+        m_Home = std::make_unique<Home>();
+        m_Path = WriteProject(*m_Home);
+        m_App = StartWorkstation(*m_Home, {m_Path});
+        QVERIFY(m_App);
+    }
+    void cleanup() {
+        for (AnalysisWindow* window : Main().AnalysisWindows())
+            window->SetModified(false);
+        if (CPrjDoc* project = Main().Projects().Current())
+            Main().Projects().SessionOf(project)->MarkSaved();
+        m_App.reset();
+        m_Home.reset();
+    }
+
+    void anOpenedProjectShowsItsNodes() {
+        QCOMPARE(Tree()->topLevelItemCount(), 1);
+        QCOMPARE(Root()->text(0), QString::fromUtf8("Mix (外标法)"));
+        QStringList nodes;
+        for (int k = 0; k < Root()->childCount(); ++k)
+            nodes << Root()->child(k)->text(0);
+        QCOMPARE(nodes, QStringList({"项目模板", "标准图谱", "样品图谱", "组 份 表", "标准曲线",
+                                     "设置分析方法"}));
+        QCOMPARE(Child(Root(), "标准图谱")->childCount(), 2);
+        QCOMPARE(Child(Root(), "样品图谱")->child(0)->text(0), QString("sample.Tzd"));
+        QCOMPARE(Main().Projects().Selector()->currentText(), QString("Mix"));
+        // Opening it again makes no second one.
+        Main().OpenFiles({m_Path});
+        QCOMPARE(Tree()->topLevelItemCount(), 1);
+    }
+
+    void aRecordOpensLinkedAndAVanishedOneIsOffered() {
+        Activate(Tree(), Child(Child(Root(), "标准图谱"), "std1.Tzd"));
+        AnalysisWindow* window = Main().ActiveAnalysis();
+        QVERIFY(window);
+        QCOMPARE(window->Document().m_Project, Main().Projects().Current());
+
+        QFile::remove(m_Home->File("sample.Tzd"));
+        const CPrjDoc before = *Main().Projects().Current();
+        {
+            ModalDriver yes(ModalDriver::Answer(QMessageBox::Yes));
+            Activate(Tree(), Child(Child(Root(), "样品图谱"), "sample.Tzd"));
+            QCOMPARE(yes.Texts().size(), 1);
+            QVERIFY(yes.Texts()[0].contains("sample.Tzd"));
+        }
+        QVERIFY(Main().Projects().Current()->m_Samples.empty());
+        QVERIFY(Root()->text(0).endsWith(" *"));
+        Main().Projects().SessionOf(Main().Projects().Current())->Undo().undo();
+        QVERIFY(*Main().Projects().Current() == before);
+        QVERIFY(!Root()->text(0).endsWith(" *"));
+    }
+
+    void removingRecordsIsUndoneToTheSameBytes() {
+        CPrjDoc& project = *Main().Projects().Current();
+        const CPrjDoc before = project;
+        // The file as this workstation writes the open project (opening names its folder).
+        QVERIFY(Main().Projects().Save());
+        const QByteArray original = [&] {
+            QFile f(m_Path);
+            f.open(QIODevice::ReadOnly);
+            return f.readAll();
+        }();
+        Tree()->setCurrentItem(Child(Child(Root(), "标准图谱"), "std1.Tzd"));
+        {
+            ModalDriver yes(ModalDriver::Answer(QMessageBox::Yes));
+            Main().Projects().RemoveSelectedRecord();
+        }
+        QCOMPARE(project.m_Standards.size(), std::size_t(1));
+        Tree()->setCurrentItem(Child(Root(), "样品图谱"));
+        {
+            ModalDriver yes(ModalDriver::Answer(QMessageBox::Yes));
+            Main().Projects().RemoveAllOfSelectedList();
+        }
+        QVERIFY(project.m_Samples.empty());
+        QUndoStack& undo = Main().Projects().SessionOf(&project)->Undo();
+        QCOMPARE(undo.count(), 2);
+        undo.undo();
+        undo.undo();
+        QVERIFY(project == before);
+        // Saved again, the file is the file it was.
+        QVERIFY(Main().Projects().Save());
+        QFile again(m_Path);
+        QVERIFY(again.open(QIODevice::ReadOnly));
+        QCOMPARE(again.readAll(), original);
+    }
+
+    void theTemplateSheetEditsTheProjectInOneStep() {
+        CPrjDoc& project = *Main().Projects().Current();
+        const CPrjDoc before = project;
+        {
+            ModalDriver driver(ModalDriver::Answer(QMessageBox::Ok, [](QDialog* sheet) {
+                for (auto* box : sheet->findChildren<QDoubleSpinBox*>())
+                    if (box->accessibleName() == QString::fromUtf8("斜  率:"))
+                        box->setValue(45.0);
+            }));
+            Activate(Tree(), Child(Root(), "项目模板"));
+        }
+        QCOMPARE(project.m_Params.m_Slope, 45.0);
+        Main().Projects().SessionOf(&project)->Undo().undo();
+        QVERIFY(project == before);
+    }
+
+    void theChannelButtonGivesAClosedChannelTheProject() {
+        Tree()->setCurrentItem(Child(Root(), "标准图谱"));
+        emit Main().Projects().Panel()->ChannelRequested(1);
+        ChannelWindow* channel = Main().Channel(1);
+        QVERIFY(channel);
+        QCOMPARE(channel->Document().m_Project, Main().Projects().Current());
+        QCOMPARE(channel->Document().m_Method.m_ChannelSetup.runKind, 0);
+    }
+
+    void closingTheProjectAsksAboutItsChromatograms() {
+        Activate(Tree(), Child(Child(Root(), "标准图谱"), "std2.Tzd"));
+        QCOMPARE(Main().AnalysisWindows().size(), 1);
+        {
+            ModalDriver yes(ModalDriver::Answer(QMessageBox::Yes));
+            QVERIFY(Main().Projects().CloseCurrent());
+            QCOMPARE(yes.Texts().value(0), QString::fromUtf8("是否关闭所有已打开的项目图谱!"));
+        }
+        QTRY_COMPARE(Main().AnalysisWindows().size(), 0);
+        QCOMPARE(Tree()->topLevelItemCount(), 0);
+        QCOMPARE(Main().Projects().Selector()->count(), 0);
+    }
+};
+
+static RegisterGuiTest<ProjectTreeTest> registration;
+
+}  // namespace lx::test
+
+#include "ProjectTreeTest.moc"
