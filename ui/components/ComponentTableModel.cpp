@@ -1,0 +1,154 @@
+#include "ui/components/ComponentTableModel.h"
+
+#include <QColor>
+#include <QLocale>
+
+#include <algorithm>
+#include <optional>
+
+#include "ui/components/ComponentTexts.h"
+#include "ui/sheets/SheetControls.h"
+
+namespace lx {
+namespace {
+
+bool IsEditable(ComponentColumn::Kind kind) {
+    return kind == ComponentColumn::Name || kind == ComponentColumn::RetentionTime ||
+           kind == ComponentColumn::TimeWindow;
+}
+
+// The editor starts from the shortest text that reads back as the same number, so a cell
+// opened and left unchanged leaves the value exact ("%g" would round it to six digits).
+QString EditText(double value) {
+    return QLocale::c().toString(value, 'g', QLocale::FloatingPointShortest);
+}
+
+std::optional<double> ReadNumber(const QVariant& value) {
+    bool ok = false;
+    const double v = QLocale::c().toDouble(value.toString().trimmed(), &ok);
+    return ok ? std::optional(v) : std::nullopt;
+}
+
+// A row whose time changed goes where an added component of that time would: after every
+// other row of equal or smaller time. Identification takes the first matching row, and the
+// elution-order mode pairs peaks with rows by position, so the order must hold.
+void KeepInTimeOrder(CPrjDoc& project, int row) {
+    auto& rows = project.m_Components;
+    CComponentItem item = std::move(rows[static_cast<std::size_t>(row)]);
+    rows.erase(rows.begin() + row);
+    const auto at = std::find_if(rows.begin(), rows.end(), [&](const CComponentItem& c) {
+        return c.m_RetentionTime > item.m_RetentionTime;
+    });
+    rows.insert(at, std::move(item));
+}
+
+}  // namespace
+
+ComponentTableModel::ComponentTableModel(ProjectSession& session, QObject* parent)
+    : QAbstractTableModel(parent),
+      m_Session(session),
+      m_Columns(ComponentColumns(session.Project())) {
+    connect(&session.Undo(), &QUndoStack::indexChanged, this, &ComponentTableModel::Refresh);
+}
+
+const ComponentColumn& ComponentTableModel::Column(int column) const {
+    return m_Columns.at(static_cast<std::size_t>(column));
+}
+
+void ComponentTableModel::Refresh() {
+    beginResetModel();
+    m_Columns = ComponentColumns(m_Session.Project());
+    endResetModel();
+}
+
+int ComponentTableModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(m_Session.Project().m_Components.size());
+}
+
+int ComponentTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(m_Columns.size());
+}
+
+QVariant ComponentTableModel::data(const QModelIndex& index, int role) const {
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+        return {};
+    const CPrjDoc& project = m_Session.Project();
+    const ComponentColumn& column = Column(index.column());
+    switch (role) {
+        case Qt::DisplayRole:
+            return Q(ComponentCellText(project, index.row(), column));
+        case Qt::EditRole: {
+            const CComponentItem& c = *project.ComponentAt(index.row());
+            if (column.kind == ComponentColumn::RetentionTime)
+                return EditText(c.m_RetentionTime);
+            if (column.kind == ComponentColumn::TimeWindow)
+                return EditText(c.m_TimeWindow);
+            return Q(ComponentCellText(project, index.row(), column));
+        }
+        case Qt::BackgroundRole: {
+            const Rgb colour = ComponentRowColour(index.row());
+            return QColor(colour.r, colour.g, colour.b);
+        }
+        default:
+            return {};
+    }
+}
+
+QVariant ComponentTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
+        section >= columnCount())
+        return {};
+    return Q(Column(section).header);
+}
+
+Qt::ItemFlags ComponentTableModel::flags(const QModelIndex& index) const {
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+        return Qt::NoItemFlags;
+    const Qt::ItemFlags base = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
+    return IsEditable(Column(index.column()).kind) ? base | Qt::ItemIsEditable : base;
+}
+
+bool ComponentTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (role != Qt::EditRole || !checkIndex(index, CheckIndexOption::IndexIsValid))
+        return false;
+    const int row = index.row();
+    CPrjDoc& project = m_Session.Project();
+    CComponentItem& c = *project.ComponentAt(row);
+    switch (Column(index.column()).kind) {
+        case ComponentColumn::Name: {
+            // An unchanged text keeps the name's own bytes, which need not be valid text.
+            if (value.toString() == Q(c.m_Name))
+                return true;
+            ProjectEdit edit(m_Session, T(texts::kStepRename));
+            c.m_Name = S(value.toString());
+            project.m_Modified = true;
+            edit.Commit();
+            return true;
+        }
+        case ComponentColumn::RetentionTime: {
+            const auto minutes = ReadNumber(value);
+            if (!minutes)
+                return false;
+            ProjectEdit edit(m_Session, T(texts::kStepRetentionTime));
+            c.m_RetentionTime = *minutes;
+            KeepInTimeOrder(project, row);
+            project.m_Modified = true;
+            edit.Commit();
+            return true;
+        }
+        case ComponentColumn::TimeWindow: {
+            const auto window = ReadNumber(value);
+            if (!window)
+                return false;
+            ProjectEdit edit(m_Session, T(texts::kStepTimeWindow));
+            c.m_TimeWindow = *window;
+            project.m_Modified = true;
+            edit.Commit();
+            return true;
+        }
+        default:
+            return false;
+    }
+}
+
+}  // namespace lx
