@@ -60,6 +60,8 @@ inline constexpr Text kCursorReadout{"%1.3f 分   %.3f mV", "%1.3f min   %.3f mV
 inline constexpr Text kSourceDemo{"演示信号", "Demo signal"};
 inline constexpr Text kSourceDetector{"检测器 COM%d", "Detector COM%d"};
 
+inline constexpr Text kStepRun{"采样图谱", "a run filed"};
+
 inline constexpr Text kBothRunning{"通道A、B正在采集, 不能退出!",
                                    "Channels A and B are recording; the program cannot end!"};
 inline constexpr Text kARunning{"通道A正在采集, 不能退出!",

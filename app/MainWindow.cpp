@@ -346,6 +346,9 @@ AnalysisWindow* MainWindow::OpenChromatogram(const QString& path) {
 AnalysisWindow* MainWindow::ShowRecord(std::unique_ptr<CTzLabDoc> record) {
     const bool unsaved = record->m_PathName.empty();
     auto* window = new AnalysisWindow(std::move(record), m_Settings.display, m_Prompter);
+    window->m_SessionOf = [this](const ProjectLink* link) {
+        return m_ProjectControl->SessionOf(dynamic_cast<const CPrjDoc*>(link));
+    };
     connect(window, &AnalysisWindow::CursorMoved, this, [this](double minutes, double mv) {
         m_CursorPane->setText(QString::fromStdString(Format(Tr(app::kCursorReadout), minutes, mv)));
     });
@@ -371,6 +374,7 @@ ChannelWindow* MainWindow::OpenChannel(int channel) {
     context.prompter = &m_Prompter;
     auto* window = new ChannelWindow(channel, std::move(context));
     window->m_OnFinished = [this](FinishedRun run) { ShowRecord(std::move(run.record)); };
+    window->m_OnFiling = [this, channel] { BeginRunStep(channel); };
     window->m_OnStopped = [this, channel] { ChannelStopped(channel); };
     m_Channels[channel] = window;
     if (m_Receiver)
@@ -384,7 +388,21 @@ ChannelWindow* MainWindow::OpenChannel(int channel) {
     return window;
 }
 
+void MainWindow::BeginRunStep(int channel) {
+    CPrjDoc* project = m_Channels[channel]->Document().m_Project;
+    if (ProjectSession* session = m_ProjectControl->SessionOf(project))
+        m_RunSteps[channel] = std::make_unique<ProjectEdit>(*session, T(app::kStepRun));
+}
+
 void MainWindow::ChannelStopped(int channel) {
+    if (auto step = std::move(m_RunSteps[channel])) {
+        step->Commit();
+        // The run's end saved the project with the new record; what is on disk is now all of it.
+        CPrjDoc* project = m_Channels[channel]->Document().m_Project;
+        if (project && !project->m_Modified)
+            m_ProjectControl->SessionOf(project)->MarkSaved();
+        m_ProjectControl->Refresh();
+    }
     // The channel's data folder shows the file just saved.
     ChannelSetup& setup = m_Channels[channel]->Document().m_Method.m_ChannelSetup;
     const QString folder = QString::fromStdString(RunFolder(setup, m_AppDir));

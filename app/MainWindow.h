@@ -87,6 +87,8 @@ private:
     QMdiSubWindow* AddChild(QWidget* child);
     QMdiSubWindow* FindOpen(const QString& path) const;
     void ChannelStopped(int channel);
+    // A run's filing into its project is one undo step of the project.
+    void BeginRunStep(int channel);
     bool ChannelsAllowClosing();
     void CreateReceiver();
 
@@ -102,6 +104,7 @@ private:
     std::unique_ptr<CCommPort> m_Link;
     std::unique_ptr<CDatReceiver> m_Receiver;
     std::array<QPointer<ChannelWindow>, 2> m_Channels;
+    std::array<std::unique_ptr<ProjectEdit>, 2> m_RunSteps;
 
     QMdiArea* m_Workspace;
     QTreeView* m_FileTree = nullptr;

@@ -29,6 +29,7 @@
 #include "ui/PlotWidget.h"
 #include "ui/UiTexts.h"
 #include "ui/Widgets.h"
+#include "ui/project/ProjectUndo.h"
 #include "ui/sheets/ParameterSheet.h"
 #include "ui/sheets/SheetControls.h"
 
@@ -203,9 +204,16 @@ void AnalysisWindow::AskPeakDetect() {
 }
 
 void AnalysisWindow::Reintegrate() {
+    ProjectSession* session =
+        m_SessionOf && m_Doc->m_Project ? m_SessionOf(m_Doc->m_Project) : nullptr;
+    std::optional<ProjectEdit> step;
+    if (session)
+        step.emplace(*session, T(ui::kStepProcessChromatogram));
     QApplication::setOverrideCursor(Qt::WaitCursor);
     IntegrateAndQuantify(*m_Doc, m_Prompter);
     QApplication::restoreOverrideCursor();
+    if (step)
+        step->Commit();
     SetModified(true);
     Refresh();
 }

@@ -6,6 +6,7 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 #include "core/CTzLabDoc.h"
@@ -21,6 +22,7 @@ class QToolBar;
 namespace lx {
 
 class PlotWidget;
+class ProjectSession;
 class ResultTableModel;
 
 class AnalysisWindow : public QWidget {
@@ -66,6 +68,10 @@ public:
     void Reintegrate();
     // Selects the peak a row of the table shows (-1: none) and draws it.
     void SelectRow(int row);
+
+    // The undo stack of the open project a chromatogram belongs to, when there is one:
+    // integrating a project's chromatogram files its peaks there (a standard recalibrates).
+    std::function<ProjectSession*(const ProjectLink*)> m_SessionOf;
 
     // Asks whether to save a change: true when the window may close.
     bool MaybeSave();

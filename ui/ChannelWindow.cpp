@@ -167,6 +167,8 @@ void ChannelWindow::PointAdded(std::int32_t index, std::int32_t value) {
 void ChannelWindow::RunStopped() {
     raise();
     UpdateCommands();
+    if (m_OnFiling)
+        m_OnFiling();
 }
 
 void ChannelWindow::PrintReport(const CTzLabDoc& record) {

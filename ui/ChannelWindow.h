@@ -47,7 +47,9 @@ public:
 
     // A finished run goes here: the main window opens its analysis window.
     std::function<void(FinishedRun)> m_OnFinished;
-    // After a stop: the file tree shows the new file.
+    // A run has stopped and is about to be saved and filed with the channel's project.
+    std::function<void()> m_OnFiling;
+    // After a stop, the run saved and filed: the file tree shows the new file.
     std::function<void()> m_OnStopped;
 
     void SetFrequency(int frequency);

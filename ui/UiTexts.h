@@ -67,6 +67,8 @@ inline constexpr Text kBmpTitle{"拷贝图谱至BMP文件", "Picture to BMP File
 inline constexpr Text kBmpName{"图谱", "Chromatogram"};
 inline constexpr Text kBmpFilter{"Bitmap (*.bmp)", "Bitmap (*.bmp)"};
 
+inline constexpr Text kStepProcessChromatogram{"峰检测", "peak detection"};
+
 // The channel windows.
 inline constexpr Text kLivePlotName{"实时图谱", "Live signal"};
 inline constexpr Text kLiveReadout{"%1.3f Min   %.3f mV", "%1.3f Min   %.3f mV"};

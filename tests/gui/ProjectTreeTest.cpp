@@ -180,6 +180,28 @@ private slots:
         QCOMPARE(channel->Document().m_Method.m_ChannelSetup.runKind, 0);
     }
 
+    void aRunFiledWithItsProjectIsOneStepAndSaved() {
+        CPrjDoc& project = *Main().Projects().Current();
+        Tree()->setCurrentItem(Child(Root(), "标准图谱"));
+        emit Main().Projects().Panel()->ChannelRequested(0);
+        ChannelWindow* channel = Main().Channel(0);
+        QVERIFY(channel);
+        ChannelSetup& setup = channel->Document().m_Method.m_ChannelSetup;
+        setup.stopTime = 0.02;  // 24 values
+        setup.autoSave = 1;
+        setup.showAtEnd = 0;
+        // Calibrating a project without components says so; the run is filed all the same.
+        ModalDriver ok(ModalDriver::Answer(QMessageBox::Ok));
+        channel->StartRun();
+        QTRY_COMPARE_WITH_TIMEOUT(project.m_Standards.size(), std::size_t(3), 20000);
+        ProjectSession& session = *Main().Projects().SessionOf(&project);
+        QCOMPARE(session.Undo().count(), 1);
+        QVERIFY(!session.IsModified());  // the run's end saved the project
+        session.Undo().undo();
+        QCOMPARE(project.m_Standards.size(), std::size_t(2));
+        QVERIFY(session.IsModified());
+    }
+
     void closingTheProjectAsksAboutItsChromatograms() {
         Activate(Tree(), Child(Child(Root(), "标准图谱"), "std2.Tzd"));
         QCOMPARE(Main().AnalysisWindows().size(), 1);
