@@ -96,26 +96,21 @@ TEST(CurvePicture, CurveInItsRowsColourAlongItsSegment) {
 }
 
 TEST(CurvePicture, MarkersAtEveryRepeat) {
-    const CPrjDoc es = test::ExternalStandardProject();
-    const CurvePicture pic = PictureOf(es, 0);
-    // Benzene's zoomed amounts and responses: its curve runs elsewhere, so only markers can
-    // colour the repeats' points.
-    CurvePicture zoomed = pic;
-    zoomed.range = {0, 4.8, 0, 46.8};
-    CPrjDoc flat = es;
-    flat.m_Components[0].m_A = 1000;  // the curve hugs the response axis
-    zoomed.project = &flat;
-    const QImage image = RenderCurveImage(zoomed, kSize);
-    const CurveLayout l = LayOutCurve(image.rect(), zoomed.font);
+    CPrjDoc project = test::ExternalStandardProject();
+    // A steep curve hugs the response axis, so only markers can colour the repeats' points.
+    project.m_Components[0].m_A = 1000;
+    const CurvePicture pic = PictureOf(project, 0);  // 0..4.8 x 0..46.8
+    const QImage image = RenderCurveImage(pic, kSize);
+    const CurveLayout l = LayOutCurve(image.rect(), pic.font);
     const Rgb colour = kCurveColours[13];
     // Repeats (1, 9), (1, 11), (2, 19), (2, 21), (4, 38), (4, 40).
     for (const CurvePoint m :
          std::vector<CurvePoint>{{1, 9}, {1, 11}, {2, 19}, {2, 21}, {4, 38}, {4, 40}}) {
-        const QPoint px = Pixel(MapCurvePoint(m, zoomed.range, l.plot));
+        const QPoint px = Pixel(MapCurvePoint(m, pic.range, l.plot));
         EXPECT_TRUE(Near(image.pixel(px), colour)) << m.x << ", " << m.y;
     }
     // Between markers, nothing.
-    const QPoint gap = Pixel(MapCurvePoint({3, 30}, zoomed.range, l.plot));
+    const QPoint gap = Pixel(MapCurvePoint({3, 30}, pic.range, l.plot));
     EXPECT_EQ(CountNear(image, QRect(gap.x() - 3, gap.y() - 3, 7, 7), colour), 0);
 }
 
