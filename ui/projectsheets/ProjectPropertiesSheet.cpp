@@ -32,6 +32,8 @@ ProjectPropertiesSheet::ProjectPropertiesSheet(ProjectSession& session, QWidget*
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs);
     layout->addWidget(MakeOkCancel(this));
+    // Standards are listed by their full paths: room for them and the columns beside them.
+    resize(720, 420);
     ShowDraft();
 }
 

@@ -21,7 +21,7 @@ class CalibrationSettingsPage;
 
 class ProjectPropertiesSheet : public QDialog {
 public:
-    // `session` must outlive the sheet.
+    // `session` must outlive the sheet, which is modal: the project does not change under it.
     explicit ProjectPropertiesSheet(ProjectSession& session, QWidget* parent = nullptr);
 
     // The project as OK would leave it.
