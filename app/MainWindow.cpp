@@ -23,6 +23,8 @@
 
 #include <filesystem>
 
+#include "acq/ChannelMethod.h"
+#include "acq/ChannelSetupFile.h"
 #include "acq/RunFileName.h"
 #include "acq/RunJournal.h"
 #include "acq/RunRecovery.h"
@@ -32,8 +34,11 @@
 #include "core/TzdFile.h"
 #include "ui/AnalysisWindow.h"
 #include "ui/ChannelWindow.h"
+#include "ui/FileBrowser.h"
 #include "ui/SettingsDialogs.h"
 #include "ui/Widgets.h"
+#include "ui/curve/StandardCurveWindow.h"
+#include "ui/sheets/ParameterSheet.h"
 #include "ui/sheets/SheetControls.h"
 
 namespace lx {
@@ -197,21 +202,11 @@ void MainWindow::BuildMenus() {
 
 void MainWindow::BuildBrowser() {
     // The data folders under the application directory, with the files the workstation opens.
-    m_Files = new QFileSystemModel(this);
-    m_Files->setNameFilters({"*.Tzd", "*.tzd", "*.Tzp", "*.tzp", "*.Tze", "*.tze"});
-    m_Files->setNameFilterDisables(false);
-    const QModelIndex root = m_Files->setRootPath(QString::fromStdString(m_AppDir));
-    m_FileTree = new QTreeView;
-    m_FileTree->setModel(m_Files);
-    m_FileTree->setRootIndex(root);
-    m_FileTree->setAccessibleName(T(app::kFilesTab));
-    for (int column = 1; column < m_Files->columnCount(); ++column)
-        m_FileTree->hideColumn(column);
-    m_FileTree->setHeaderHidden(true);
-    connect(m_FileTree, &QTreeView::activated, this, [this](const QModelIndex& index) {
-        if (!m_Files->isDir(index))
-            OpenFiles({m_Files->filePath(index)});
-    });
+    m_FileTree = new FileBrowser(QString::fromStdString(m_AppDir));
+    connect(m_FileTree, &FileBrowser::OpenRequested, this,
+            [this](const QString& path) { OpenFiles({path}); });
+    connect(m_FileTree, &FileBrowser::FolderForChannel, this, &MainWindow::UseFolderFor);
+    connect(m_FileTree, &FileBrowser::EditChannelSetup, this, &MainWindow::EditFolderSetup);
 
     auto* tabs = new QTabWidget;
     tabs->addTab(m_ProjectControl->Panel(), T(app::kProjectsTab));
@@ -252,6 +247,18 @@ QMdiSubWindow* MainWindow::FindOpen(const QString& path) const {
     return nullptr;
 }
 
+void MainWindow::ShowInWorkspace(QWidget* window) {
+    AddChild(window);
+}
+
+bool MainWindow::Activate(QWidget* window) {
+    auto* frame = qobject_cast<QMdiSubWindow*>(window->parentWidget());
+    if (!frame)
+        return false;
+    m_Workspace->setActiveSubWindow(frame);
+    return true;
+}
+
 QList<AnalysisWindow*> MainWindow::AnalysisWindows() const {
     QList<AnalysisWindow*> windows;
     for (QMdiSubWindow* window : m_Workspace->subWindowList())
@@ -281,6 +288,9 @@ void MainWindow::ChildActivated(QMdiSubWindow* window) {
     } else if (auto* channel = qobject_cast<ChannelWindow*>(child)) {
         menus = channel->Menus();
         bar = channel->ChannelBar();
+    } else if (auto* curve = qobject_cast<StandardCurveWindow*>(child)) {
+        menus = curve->Menus();
+        bar = curve->ToolBar();
     }
     QAction* before = menuBar()->actions().at(menuBar()->actions().size() - 2);  // "窗口"
     for (QMenu* menu : menus) {
@@ -406,9 +416,27 @@ void MainWindow::ChannelStopped(int channel) {
     // The channel's data folder shows the file just saved.
     ChannelSetup& setup = m_Channels[channel]->Document().m_Method.m_ChannelSetup;
     const QString folder = QString::fromStdString(RunFolder(setup, m_AppDir));
-    const QModelIndex index = m_Files->index(folder);
-    if (index.isValid())
-        m_FileTree->expand(index);
+    m_FileTree->Reveal(folder);
+}
+
+void MainWindow::UseFolderFor(int channel, const QString& folder) {
+    const bool open = m_Channels[channel] != nullptr;
+    ChannelWindow* window = OpenChannel(channel);
+    // A channel opened for the folder takes it without a question.
+    if (open)
+        UseFolder(window->Document(), S(folder), m_AppDir, m_Prompter);
+    else if (Status taken = TakeFolder(window->Document(), S(folder), m_AppDir); !taken.ok())
+        m_Prompter.Inform(taken.error(), Prompter::Icon::Error);
+}
+
+void MainWindow::EditFolderSetup(int channel, const QString& folder) {
+    Result<CTzLabDoc> read = ReadSetupFile(S(folder), channel);
+    CTzLabDoc record = read.ok() ? std::move(read.value()) : CTzLabDoc();
+    ParameterSheet sheet(record, SheetKind::Channel, m_Prompter, m_PrintTemplate, this);
+    if (sheet.exec() != QDialog::Accepted)
+        return;
+    if (Status written = WriteSetupFile(record, S(folder), channel); !written.ok())
+        m_Prompter.Inform(written.error(), Prompter::Icon::Error);
 }
 
 void MainWindow::CreateReceiver() {

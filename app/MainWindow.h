@@ -31,6 +31,7 @@ class QTreeWidget;
 namespace lx {
 
 class AnalysisWindow;
+class FileBrowser;
 
 class MainWindow : public QMainWindow, public ProjectHost {
     Q_OBJECT
@@ -49,6 +50,8 @@ public:
     AnalysisWindow* OpenChromatogram(const QString& path) override;
     QList<AnalysisWindow*> AnalysisWindows() const override;
     QWidget* Window() override { return this; }
+    void ShowInWorkspace(QWidget* window) override;
+    bool Activate(QWidget* window) override;
     // Shows a chromatogram that has no window yet (a finished run); it may be unsaved.
     AnalysisWindow* ShowRecord(std::unique_ptr<CTzLabDoc> record);
     // The channel's window, opened when it is not.
@@ -73,6 +76,11 @@ public:
     void ToggleBaselines();
     void ToggleViewAllPeaks();
     void ShowAbout();
+    // The file tree's popup "数据采集": the folder's runs go to the channel, or the folder's
+    // set-up file of the channel is edited on the channel's parameter sheet.
+    void UseFolderFor(int channel, const QString& folder);
+    void EditFolderSetup(int channel, const QString& folder);
+    FileBrowser* Files() const { return m_FileTree; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -107,8 +115,7 @@ private:
     std::array<std::unique_ptr<ProjectEdit>, 2> m_RunSteps;
 
     QMdiArea* m_Workspace;
-    QTreeView* m_FileTree = nullptr;
-    QFileSystemModel* m_Files = nullptr;
+    FileBrowser* m_FileTree = nullptr;
     ProjectController* m_ProjectControl;
     QLabel* m_CursorPane;
     QLabel* m_SourcePane;

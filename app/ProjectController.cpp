@@ -14,7 +14,10 @@
 #include "ui/AnalysisWindow.h"
 #include "ui/ChannelWindow.h"
 #include "ui/Widgets.h"
+#include "ui/curve/StandardCurveWindow.h"
 #include "ui/project/ProjectTexts.h"
+#include "ui/projectsheets/NewProjectWizard.h"
+#include "ui/projectsheets/ProjectPropertiesSheet.h"
 #include "ui/sheets/ParameterSheet.h"
 #include "ui/sheets/SheetControls.h"
 
@@ -63,6 +66,9 @@ ProjectController::~ProjectController() {
 
 void ProjectController::BuildMenus() {
     m_Menu = new QMenu(T(project::kProjectMenu));
+    m_Menu->addAction(T(project::kNewProject), QKeySequence::New, this,
+                      &ProjectController::NewProject);
+    m_Menu->addAction(T(project::kProperties), this, &ProjectController::EditProperties);
     m_Menu->addAction(T(project::kRecalibrate), this, &ProjectController::Recalibrate);
     m_Menu->addSeparator();
     m_Menu->addAction(T(project::kSaveProject), QKeySequence::Save, this, &ProjectController::Save);
@@ -139,6 +145,32 @@ bool ProjectController::Confirm(const Text& question) {
     return m_Prompter.Confirm(Tr(question));
 }
 
+void ProjectController::NewProject() {
+    NewProjectWizard wizard(m_AppDir, m_Projects, m_Prompter, m_Host.Window());
+    if (wizard.exec() != QDialog::Accepted || wizard.CreatedPath().empty())
+        return;
+    // The wizard made it, saved it and made it current in the list.
+    Session(*m_Projects.Current()).MarkSaved();
+    Refresh();
+}
+
+void ProjectController::EditProperties() {
+    if (CPrjDoc* project = Current()) {
+        ProjectPropertiesSheet sheet(Session(*project), m_Host.Window());
+        sheet.exec();
+    }
+}
+
+void ProjectController::ShowCurve(ProjectSession& session) {
+    QPointer<QWidget>& open = m_CurveWindows[&session.Project()];
+    if (open && m_Host.Activate(open))
+        return;
+    auto* window = new StandardCurveWindow(session, m_Prompter);
+    connect(this, &ProjectController::ProjectsChanged, window, &StandardCurveWindow::Refresh);
+    open = window;
+    m_Host.ShowInWorkspace(window);
+}
+
 void ProjectController::Recalibrate() {
     CPrjDoc* project = Current();
     if (!project)
@@ -213,6 +245,9 @@ bool ProjectController::CloseCurrent() {
     for (AnalysisWindow* window : m_Host.AnalysisWindows())
         if (window->Document().m_Project == project)
             window->Document().m_Project = nullptr;
+    if (QPointer<QWidget> curve = m_CurveWindows[project])
+        delete curve->parentWidget();  // its workspace frame, and the window with it
+    m_CurveWindows.erase(project);
     m_UndoGroup->removeStack(&session.Undo());
     m_Sessions.erase(project);
     m_Projects.Close(m_Projects.CurrentIndex());
@@ -324,6 +359,12 @@ void ProjectController::OpenNode(const TreePlace& place) {
         case ProjectTreeNode::Kind::kTemplate:
         case ProjectTreeNode::Kind::kMethod:
             EditTemplate(session);
+            return;
+        case ProjectTreeNode::Kind::kStandards:
+            EditProperties();
+            return;
+        case ProjectTreeNode::Kind::kCurve:
+            ShowCurve(session);
             return;
         default:
             return;

@@ -5,6 +5,7 @@
 // channels for the projects through ProjectHost.
 
 #include <QObject>
+#include <QPointer>
 
 #include <map>
 #include <memory>
@@ -35,6 +36,9 @@ public:
     virtual ChannelWindow* OpenChannel(int channel) = 0;
     virtual ChannelWindow* Channel(int channel) const = 0;
     virtual QWidget* Window() = 0;
+    // A window of the workspace (the standard curve), made active; the workspace owns it.
+    virtual void ShowInWorkspace(QWidget* window) = 0;
+    virtual bool Activate(QWidget* window) = 0;
 };
 
 class ProjectController : public QObject {
@@ -59,6 +63,8 @@ public:
     bool MaybeSaveAll();
 
     // The commands.
+    void NewProject();
+    void EditProperties();
     void Recalibrate();
     bool CloseCurrent();
     bool Save();
@@ -70,6 +76,7 @@ public:
     void OfferToChannel(int channel);
     // The template's parameter sheet ("项目模板", "设置分析方法").
     void EditTemplate(ProjectSession& session);
+    void ShowCurve(ProjectSession& session);
 
     // The tree and the selector show the list again.
     void Refresh();
@@ -90,6 +97,8 @@ private:
     ParameterBuffer& m_Clipboard;
     ProjectList m_Projects;
     std::map<const CPrjDoc*, std::unique_ptr<ProjectSession>> m_Sessions;
+    // The standard curve window of each project that has one open.
+    std::map<const CPrjDoc*, QPointer<QWidget>> m_CurveWindows;
     QUndoGroup* m_UndoGroup;
     ProjectPanel* m_Panel;
     QComboBox* m_Selector;

@@ -91,6 +91,14 @@ inline constexpr Text kSaveRunTitle{"保存图谱文件", "Save Chromatogram"};
 inline constexpr Text kNoPrinter{"没有可用的打印机, 采集结束的分析报告没有打印!",
                                  "There is no printer; the run's report was not printed!"};
 
+// The file tree and its popup.
+inline constexpr Text kFilesName{"数据文件夹", "Data folders"};
+inline constexpr Text kAcquisitionPopup{"数据采集", "Acquisition"};
+inline constexpr Text kUseForChannelA{"通道A", "Channel A"};
+inline constexpr Text kUseForChannelB{"通道B", "Channel B"};
+inline constexpr Text kSetupOfChannelA{"通道A 采样参数", "Channel A Parameters"};
+inline constexpr Text kSetupOfChannelB{"通道B 采样参数", "Channel B Parameters"};
+
 // The settings dialogs.
 inline constexpr Text kPortTitle{"通讯口设置", "Serial Port"};
 inline constexpr Text kPortLabel{"通 讯 口:", "Port:"};

@@ -18,6 +18,7 @@
 #include "tests/gui/ModalDriver.h"
 #include "ui/AnalysisWindow.h"
 #include "ui/ChannelWindow.h"
+#include "ui/curve/StandardCurveWindow.h"
 
 namespace lx::test {
 namespace {
@@ -169,6 +170,22 @@ private slots:
         QCOMPARE(project.m_Params.m_Slope, 45.0);
         Main().Projects().SessionOf(&project)->Undo().undo();
         QVERIFY(project == before);
+    }
+
+    void theCurveAndPropertiesNodesOpenTheirWindows() {
+        Activate(Tree(), Child(Root(), "标准曲线"));
+        Activate(Tree(), Child(Root(), "标准曲线"));
+        int curves = 0;
+        for (QMdiSubWindow* window : Main().Workspace()->subWindowList())
+            curves += qobject_cast<StandardCurveWindow*>(window->widget()) != nullptr;
+        QCOMPARE(curves, 1);
+        {
+            ModalDriver driver(ModalDriver::Answer(QMessageBox::Ok));
+            Activate(Tree(), Child(Root(), "标准图谱"));
+            QCOMPARE(driver.Count(), 1);
+        }
+        // Looked at and closed with OK, nothing changed: no step.
+        QCOMPARE(Main().Projects().SessionOf(Main().Projects().Current())->Undo().count(), 0);
     }
 
     void theChannelButtonGivesAClosedChannelTheProject() {

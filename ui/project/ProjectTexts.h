@@ -13,6 +13,7 @@ inline constexpr Text kModifiedMark{" *", " *"};
 
 inline constexpr Text kProjectMenu{"项目(&C)", "&Project"};
 inline constexpr Text kNewProject{"新建项目(&N)", "&New Project..."};
+inline constexpr Text kProperties{"项目属性...", "Project &Properties..."};
 inline constexpr Text kRecalibrate{"重校正", "Recalibrate"};
 inline constexpr Text kCloseProject{"关闭项目(&C)", "&Close Project"};
 inline constexpr Text kSaveProject{"保存项目(&S)", "&Save Project"};

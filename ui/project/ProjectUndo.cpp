@@ -2,6 +2,8 @@
 
 #include <QUndoCommand>
 
+#include "core/Archive.h"
+
 namespace lx {
 namespace {
 
@@ -14,6 +16,14 @@ void Restore(CPrjDoc& project, const CPrjDoc& state) {
     project = state;
     project.m_PathName = path;
     project.m_AppDir = appDir;
+}
+
+// The project as its file would hold it. Two states are the same when their bytes are: the
+// stored doubles compare bit for bit, so an undetermined coefficient (NaN) equals itself.
+std::vector<std::uint8_t> Stored(const CPrjDoc& project) {
+    ArchiveWriter ar;
+    project.Serialize(ar);
+    return ar.Bytes();
 }
 
 class ProjectStep : public QUndoCommand {
@@ -43,7 +53,7 @@ ProjectEdit::~ProjectEdit() {
 
 void ProjectEdit::Commit() {
     m_Done = true;
-    if (m_Session.Project() == m_Before)
+    if (Stored(m_Session.Project()) == Stored(m_Before))
         return;
     m_Session.Undo().push(new ProjectStep(m_Session.Project(), std::move(m_Before), m_Text));
 }
