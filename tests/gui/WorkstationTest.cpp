@@ -2,6 +2,8 @@
 // from the channel window to its saved file and analysis window, the closing rules while a
 // channel records, and the recovery of a run a crash interrupted.
 
+#include <QDir>
+#include <QDoubleSpinBox>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -19,6 +21,7 @@
 #include "tests/gui/ModalDriver.h"
 #include "ui/AnalysisWindow.h"
 #include "ui/ChannelWindow.h"
+#include "ui/FileBrowser.h"
 #include "ui/SettingsDialogs.h"
 
 namespace lx::test {
@@ -159,6 +162,29 @@ private slots:
         QVERIFY(!channel->Document().IsRunning());
         QVERIFY(FindJournals(home.Path().toStdString()).empty());
         QVERIFY(app->Window()->close());
+    }
+
+    void aDataFolderGivesAChannelItsSetUp() {
+        Home home;
+        QDir(home.Path()).mkdir("Runs");
+        const QString folder = home.File("Runs");
+        auto app = StartWorkstation(home);
+        QVERIFY(app);
+        {
+            ModalDriver driver(ModalDriver::Answer(QMessageBox::Ok, [](QDialog* sheet) {
+                for (auto* box : sheet->findChildren<QDoubleSpinBox*>())
+                    if (box->accessibleName() == QString::fromUtf8("采样时间:"))
+                        box->setValue(3.5);
+            }));
+            app->Window()->EditFolderSetup(0, folder);
+        }
+        QVERIFY(QFile::exists(home.File("Runs/SetupCha")));
+        app->Window()->UseFolderFor(0, folder);  // channel A was closed: no question
+        ChannelWindow* channel = app->Window()->Channel(0);
+        QVERIFY(channel);
+        QCOMPARE(channel->Document().m_Method.m_ChannelSetup.stopTime, 3.5);
+        QCOMPARE(QString::fromStdString(channel->Document().m_Method.m_ChannelSetup.folder), folder);
+        QVERIFY(app->Window()->Files()->AcquisitionMenu(folder)->actions().size() >= 4);
     }
 
     void aRunLeftByACrashIsOfferedAtStart() {
