@@ -356,6 +356,7 @@ AnalysisWindow* MainWindow::OpenChromatogram(const QString& path) {
 AnalysisWindow* MainWindow::ShowRecord(std::unique_ptr<CTzLabDoc> record) {
     const bool unsaved = record->m_PathName.empty();
     auto* window = new AnalysisWindow(std::move(record), m_Settings.display, m_Prompter);
+    window->m_ParameterBuffer = &m_Clipboard;
     window->m_SessionOf = [this](const ProjectLink* link) {
         return m_ProjectControl->SessionOf(dynamic_cast<const CPrjDoc*>(link));
     };

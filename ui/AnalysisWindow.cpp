@@ -221,6 +221,9 @@ void AnalysisWindow::Reintegrate() {
 void AnalysisWindow::EditParameters() {
     // The chromatogram's sheet offers no template import; its own settings stand in.
     ParameterSheet sheet(*m_Doc, SheetKind::Chromatogram, m_Prompter, m_Doc->m_PrintSettings, this);
+    if (m_ParameterBuffer)
+        sheet.EnableTemplateExchange(dynamic_cast<const CPrjDoc*>(m_Doc->m_Project),
+                                     *m_ParameterBuffer);
     if (sheet.exec() != QDialog::Accepted)
         return;
     SetModified(true);

@@ -12,6 +12,7 @@
 #include "core/CTzLabDoc.h"
 #include "core/PrintSettings.h"
 #include "core/Prompter.h"
+#include "quant/workflow/MethodTemplate.h"
 #include "report/DisplaySettings.h"
 
 class QAction;
@@ -72,6 +73,8 @@ public:
     // The undo stack of the open project a chromatogram belongs to, when there is one:
     // integrating a project's chromatogram files its peaks there (a standard recalibrates).
     std::function<ProjectSession*(const ProjectLink*)> m_SessionOf;
+    // The program-wide parameter buffer the sheet's template exchange fills.
+    ParameterBuffer* m_ParameterBuffer = nullptr;
 
     // Asks whether to save a change: true when the window may close.
     bool MaybeSave();

@@ -43,6 +43,15 @@ public:
         };
     }
 
+    // Message boxes answer `button`; other modal widgets are left alone (a driver inside a
+    // dialog's own handling answers the questions its buttons ask).
+    static std::function<void(QWidget*)> AnswerBoxes(QMessageBox::StandardButton button) {
+        return [button](QWidget* modal) {
+            if (qobject_cast<QMessageBox*>(modal))
+                Answer(button)(modal);
+        };
+    }
+
 private:
     void Poll() {
         QWidget* modal = QApplication::activeModalWidget();

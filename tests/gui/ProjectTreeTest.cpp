@@ -6,6 +6,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPushButton>
 #include <QTest>
 #include <QUndoStack>
 
@@ -186,6 +187,45 @@ private slots:
         }
         // Looked at and closed with OK, nothing changed: no step.
         QCOMPARE(Main().Projects().SessionOf(Main().Projects().Current())->Undo().count(), 0);
+    }
+
+    void theChromatogramSheetExchangesWithTheTemplate() {
+        CPrjDoc& project = *Main().Projects().Current();
+        project.m_Params.m_Slope = 45.0;
+        project.m_ChannelSetup.stopTime = 12.0;
+        Activate(Tree(), Child(Child(Root(), "标准图谱"), "std1.Tzd"));
+        AnalysisWindow* window = Main().ActiveAnalysis();
+        QVERIFY(window->Document().m_Params.m_Slope != 45.0);
+        // The sheet's button asks its question from inside the sheet: a second driver there
+        // answers it.
+        QStringList asked;
+        const auto press = [&asked](const char* button) {
+            return ModalDriver::Answer(QMessageBox::Yes, [button, &asked](QDialog* sheet) {
+                ModalDriver inside(ModalDriver::AnswerBoxes(QMessageBox::Yes));
+                if (auto* found = sheet->findChild<QPushButton*>(button))
+                    found->click();
+                asked << inside.Texts();
+            });
+        };
+        {
+            ModalDriver driver(press("takeTemplate"));
+            window->EditParameters();
+        }
+        QCOMPARE(asked, QStringList{QString::fromUtf8("是否用项目模板的参数替换当前图谱参数!")});
+        QCOMPARE(window->Document().m_Params.m_Slope, 45.0);
+        QCOMPARE(window->Document().m_ChannelSetup.stopTime, 12.0);  // not on the sheet's pages
+
+        window->Document().m_Params.m_Slope = 33.0;
+        {
+            ModalDriver driver(press("copyToTemplate"));
+            window->EditParameters();
+        }
+        // Pasted from the buffer, the template takes the chromatogram's parameters.
+        {
+            ModalDriver yes(ModalDriver::Answer(QMessageBox::Yes));
+            Main().Projects().PasteIntoTemplate();
+        }
+        QCOMPARE(project.m_Params.m_Slope, 33.0);
     }
 
     void theChannelButtonGivesAClosedChannelTheProject() {

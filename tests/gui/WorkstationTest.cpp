@@ -183,7 +183,8 @@ private slots:
         ChannelWindow* channel = app->Window()->Channel(0);
         QVERIFY(channel);
         QCOMPARE(channel->Document().m_Method.m_ChannelSetup.stopTime, 3.5);
-        QCOMPARE(QString::fromStdString(channel->Document().m_Method.m_ChannelSetup.folder), folder);
+        QCOMPARE(QString::fromStdString(channel->Document().m_Method.m_ChannelSetup.folder),
+                 folder);
         QVERIFY(app->Window()->Files()->AcquisitionMenu(folder)->actions().size() >= 4);
     }
 

@@ -34,6 +34,7 @@ ParameterSheet::ParameterSheet(CTzLabDoc& record, SheetKind kind, Prompter& prom
     AddPage(m_PrintPage, "printSettingsPage", texts::kPrintSettingsTab);
 
     auto* buttons = MakeOkCancel(this);
+    m_Buttons = buttons;
     if (kind == SheetKind::Channel) {
         auto* import = MakeButton(texts::kImportParams);
         import->setObjectName("importParams");
@@ -58,6 +59,9 @@ void ParameterSheet::AddPage(SheetPage* page, const char* objectName, const Text
 void ParameterSheet::accept() {
     if (m_ChannelPage)
         m_ChannelPage->CheckBaseline(m_Prompter);
+    // The template's records the pages do not show (the channel set-up) come with it too.
+    if (m_TemplateTaken && m_Project)
+        ApplyProjectTemplate(m_Record, *m_Project);
     for (const SheetPage* page : m_Pages)
         page->Store(m_Record);
     QDialog::accept();
@@ -65,6 +69,41 @@ void ParameterSheet::accept() {
 
 void ParameterSheet::ImportPrintSettings() {
     m_PrintPage->LoadSettings(m_PrintTemplate);
+}
+
+void ParameterSheet::EnableTemplateExchange(const CPrjDoc* project, ParameterBuffer& buffer) {
+    m_Project = project;
+    m_Buffer = &buffer;
+    auto* take = MakeButton(texts::kTakeTemplate);
+    auto* copy = MakeButton(texts::kCopyToTemplate);
+    take->setObjectName("takeTemplate");
+    copy->setObjectName("copyToTemplate");
+    m_Buttons->addButton(take, QDialogButtonBox::ActionRole);
+    m_Buttons->addButton(copy, QDialogButtonBox::ActionRole);
+    connect(take, &QPushButton::clicked, this, &ParameterSheet::TakeTemplate);
+    connect(copy, &QPushButton::clicked, this, &ParameterSheet::CopyToTemplate);
+}
+
+CTzLabDoc ParameterSheet::Draft() const {
+    CTzLabDoc draft;
+    draft.CopyMethodFrom(m_Record);
+    draft.m_CreatedAt = m_Record.m_CreatedAt;
+    for (const SheetPage* page : m_Pages)
+        page->Store(draft);
+    return draft;
+}
+
+void ParameterSheet::TakeTemplate() {
+    CTzLabDoc draft = Draft();
+    if (!TakeProjectTemplate(draft, m_Project, m_Prompter))
+        return;
+    m_TemplateTaken = true;
+    for (SheetPage* page : m_Pages)
+        page->Load(draft);
+}
+
+void ParameterSheet::CopyToTemplate() {
+    CopyToParameterBuffer(Draft(), m_Project, *m_Buffer, m_Prompter);
 }
 
 }  // namespace lx

@@ -12,6 +12,9 @@
 #include "core/Language.h"
 #include "core/PrintSettings.h"
 #include "core/Prompter.h"
+#include "quant/workflow/MethodTemplate.h"
+
+class QDialogButtonBox;
 
 namespace lx {
 
@@ -39,6 +42,14 @@ public:
     // "导入参数...": the print page shows the template's settings; the record changes only on OK.
     void ImportPrintSettings();
 
+    // The chromatogram sheet's exchange with the project template: the template's parameters
+    // into the sheet (the record takes them on OK), or the sheet's into the program-wide
+    // buffer that the main window pastes into a project's template. Without a project both
+    // say that there is no template.
+    void EnableTemplateExchange(const CPrjDoc* project, ParameterBuffer& buffer);
+    void TakeTemplate();
+    void CopyToTemplate();
+
 private:
     void AddPage(SheetPage* page, const char* objectName, const Text& title);
 
@@ -48,6 +59,13 @@ private:
     std::vector<SheetPage*> m_Pages;
     ChannelControlPage* m_ChannelPage = nullptr;  // the channel sheet's only
     PrintSettingsPage* m_PrintPage = nullptr;
+    QDialogButtonBox* m_Buttons = nullptr;
+    const CPrjDoc* m_Project = nullptr;
+    ParameterBuffer* m_Buffer = nullptr;
+    bool m_TemplateTaken = false;
+
+    // The record as the pages now show it.
+    CTzLabDoc Draft() const;
     QTabWidget* m_Tabs;
 };
 

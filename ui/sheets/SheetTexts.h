@@ -15,6 +15,8 @@ inline constexpr Text kCancel{"取消", "Cancel"};
 inline constexpr Text kYes{"是(&Y)", "&Yes"};
 inline constexpr Text kNo{"否(&N)", "&No"};
 inline constexpr Text kImportParams{"导入参数...", "Import Parameters..."};
+inline constexpr Text kTakeTemplate{"调用项目模板", "From Project Template"};
+inline constexpr Text kCopyToTemplate{"拷贝到项目模板", "To Project Template"};
 inline constexpr Text kChannelControlTab{" 采样控制 ", " Acquisition "};
 inline constexpr Text kSampleInfoTab{"图谱属性", "Chromatogram"};
 inline constexpr Text kPeakParamsTab{"判峰参数", "Peak Detection"};
