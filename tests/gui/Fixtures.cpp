@@ -7,6 +7,9 @@
 #include "core/SyntheticRun.h"
 #include "core/TzdFile.h"
 #include "peaks/Integration.h"
+#include "quant/views/ComponentTableRows.h"
+#include "quant/workflow/NewProject.h"
+#include "quant/workflow/ProjectRecords.h"
 
 namespace lx::test {
 namespace {
@@ -23,11 +26,64 @@ Home::Home() {
     QFile::copy(QStringLiteral(LX_DEMO_SIGNAL), m_Dir.filePath("TzDemo"));
 }
 
-CTzLabDoc WriteThreePeakRun(const QString& path) {
+CTzLabDoc Mixture(double amount) {
     SyntheticRunOptions options;
     options.minutes = 4.0;
     options.peaks = {{1.0, 20000.0, 3.0}, {2.0, 40000.0, 3.0}, {3.0, 10000.0, 3.0}};
-    CTzLabDoc doc = MakeSyntheticRun(options);
+    options.scale = amount;
+    return MakeSyntheticRun(options);
+}
+
+std::string WriteMixture(const Home& home, const char* name, double amount) {
+    CTzLabDoc doc = Mixture(amount);
+    Silent prompter;
+    IntegrateAndQuantify(doc, prompter);
+    const std::string path = home.File(name).toStdString();
+    SaveTzdFile(doc, path);
+    return path;
+}
+
+QString WriteCalibratedProject(const Home& home) {
+    struct Agreeing : Prompter {
+        bool Confirm(const std::string&) override { return true; }
+        void Inform(const std::string&, Icon) override {}
+    } agreeing;
+    ProjectList scratch;
+    NewProjectSettings settings;
+    settings.m_MethodName = "Mix";
+    settings.m_Basis = kAreaBasis;
+    settings.m_IdentMode = kTimeBand;
+    settings.m_Method = kExternalStandard;
+    CPrjDoc& project = *CreateProject(settings, home.Path().toStdString(), scratch, agreeing);
+    const double amounts[] = {1.0, 2.0, 4.0};
+    for (int level = 1; level <= 3; ++level) {
+        const std::string name = "std" + std::to_string(level) + ".Tzd";
+        const std::string path = WriteMixture(home, name.c_str(), amounts[level - 1]);
+        AddStandardFile(project, path, agreeing);
+        SetStandardLevel(project, level - 1, level);
+        if (level == 1) {
+            Result<CTzLabDoc> first = LoadTzdFile(path);
+            ExportPeaksToComponents(project, first.value(), agreeing);
+        }
+    }
+    for (int row = 0; row < int(project.m_Components.size()); ++row)
+        for (int level = 1; level <= 3; ++level)
+            SetLevelConcentration(project, row, level, amounts[level - 1]);
+    // Each standard integrated as the project's: its record takes the identified peaks and the
+    // project calibrates.
+    for (int level = 1; level <= 3; ++level) {
+        Result<CTzLabDoc> standard =
+            LoadTzdFile(home.File(QString("std%1.Tzd").arg(level)).toStdString());
+        standard->m_Project = &project;
+        IntegrateAndQuantify(standard.value(), agreeing);
+    }
+    AddSampleFile(project, WriteMixture(home, "sample.Tzd", 2.5), agreeing);
+    SaveProject(project, project.m_PathName);
+    return QString::fromStdString(project.m_PathName);
+}
+
+CTzLabDoc WriteThreePeakRun(const QString& path) {
+    CTzLabDoc doc = Mixture(1.0);
     Silent prompter;
     IntegrateAndQuantify(doc, prompter);
     SaveTzdFile(doc, path.toStdString());

@@ -29,6 +29,15 @@ CTzLabDoc WriteThreePeakRun(const QString& path);
 // The same run saved as `name` in `home`; its path.
 std::string WriteThreePeakRunPath(const Home& home, const char* name);
 
+// Three peaks (1, 2 and 3 minutes; 20, 40 and 10 mV at amount 1) times `amount`, saved as
+// `name` in `home`; its path.
+std::string WriteMixture(const Home& home, const char* name, double amount);
+
+// An external-standard project "Mix" in `home`, calibrated by three standards of the mixture
+// at amounts 1, 2 and 4 (levels 1 to 3), its three components named from the first, with the
+// mixture at 2.5 as its sample "sample.Tzd"; saved. Its path.
+QString WriteCalibratedProject(const Home& home);
+
 // A workstation started on the demo source in `home`, its window shown.
 std::unique_ptr<CTzLabApp> StartWorkstation(const Home& home, const QStringList& files = {});
 
