@@ -14,11 +14,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 
 #include <cstdio>
 
 #include "app/MainWindow.h"
 #include "app/TzLabApp.h"
+#include "tests/gui/Fixtures.h"
 #include "ui/AnalysisWindow.h"
 #include "ui/ChannelWindow.h"
 
@@ -83,12 +85,11 @@ int main(int argc, char** argv) {
     g_Out = QString::fromLocal8Bit(argv[1]);
     const double minutes = argc > 2 ? std::atof(argv[2]) : 1.7;
     QDir().mkpath(g_Out);
-    QTemporaryDir home;
-    QFile::copy(QStringLiteral(LX_DEMO_SIGNAL), home.filePath("TzDemo"));
+    lx::test::Home home;
 
     lx::CTzLabApp workstation;
     lx::StartOptions options;
-    options.home = home.path().toStdString();
+    options.home = home.Path().toStdString();
     options.source = lx::AcquisitionSource::Demo;
     if (!workstation.Start(options))
         return 1;
@@ -123,6 +124,27 @@ int main(int argc, char** argv) {
     analysis->EditParameters();
     ShootNextDialog("5-peak-detect");
     analysis->AskPeakDetect();
+
+    // A calibrated method: its tree, its standard curve, the wizard of a new one.
+    const QString project = lx::test::WriteCalibratedProject(home);
+    main.OpenFiles({project});
+    lx::ProjectPanel* panel = main.Projects().Panel();
+    for (QWidget* up = panel->parentWidget(); up; up = up->parentWidget())
+        if (auto* tabs = qobject_cast<QTabWidget*>(up))
+            tabs->setCurrentWidget(panel);
+    QTreeWidgetItem* root = panel->Tree()->topLevelItem(0);
+    for (int k = 0; k < root->childCount(); ++k) {
+        if (root->child(k)->text(0) == QString::fromUtf8("标准曲线")) {
+            panel->Tree()->setCurrentItem(root->child(k));
+            emit panel->Tree()->itemActivated(root->child(k), 0);
+        }
+    }
+    QTest::qWait(500);
+    Shoot("6-project-curve.png");
+    ShootNextDialog("7-project-properties");
+    main.Projects().EditProperties();
+    ShootNextDialog("8-new-project");
+    main.Projects().NewProject();
     workstation.Exit();
     return 0;
 }
