@@ -14,6 +14,7 @@
 #include "ui/AnalysisWindow.h"
 #include "ui/ChannelWindow.h"
 #include "ui/Widgets.h"
+#include "ui/components/ComponentTableDialog.h"
 #include "ui/curve/StandardCurveWindow.h"
 #include "ui/project/ProjectTexts.h"
 #include "ui/projectsheets/NewProjectWizard.h"
@@ -352,8 +353,12 @@ void ProjectController::OpenNode(const TreePlace& place) {
             Refresh();
             if (!path)
                 return;
-            if (AnalysisWindow* window = m_Host.OpenChromatogram(Q(*path)))
+            if (AnalysisWindow* window = m_Host.OpenChromatogram(Q(*path))) {
+                // Linked, its peaks are named after the project's components at once.
                 window->Document().m_Project = &project;
+                project.IdentifyPeaks(window->Document());
+                window->ApplySettings();
+            }
             return;
         }
         case ProjectTreeNode::Kind::kTemplate:
@@ -366,6 +371,12 @@ void ProjectController::OpenNode(const TreePlace& place) {
         case ProjectTreeNode::Kind::kCurve:
             ShowCurve(session);
             return;
+        case ProjectTreeNode::Kind::kComponents: {
+            ComponentTableDialog dialog(session, m_Prompter, m_Host.Window());
+            dialog.exec();
+            emit ProjectsChanged();
+            return;
+        }
         default:
             return;
     }

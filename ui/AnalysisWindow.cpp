@@ -29,6 +29,7 @@
 #include "ui/PlotWidget.h"
 #include "ui/UiTexts.h"
 #include "ui/Widgets.h"
+#include "ui/components/ComponentCommands.h"
 #include "ui/project/ProjectUndo.h"
 #include "ui/sheets/ParameterSheet.h"
 #include "ui/sheets/SheetControls.h"
@@ -133,6 +134,17 @@ void AnalysisWindow::BuildCommands() {
     chromatogram->addAction(T(ui::kPeakDetect), this, &AnalysisWindow::AskPeakDetect);
     chromatogram->addAction(T(ui::kParameters), this, &AnalysisWindow::EditParameters);
     chromatogram->addSeparator();
+    m_ComponentCommands = {
+        chromatogram->addAction(T(ui::kAddComponent), this, &AnalysisWindow::AddComponent),
+        chromatogram->addAction(T(ui::kDeleteComponent), this, &AnalysisWindow::DeleteComponent),
+        chromatogram->addAction(T(ui::kExportComponents), this, &AnalysisWindow::ExportComponents),
+    };
+    m_ReferenceCommands = {
+        chromatogram->addAction(T(ui::kReferenceOfThis), this, &AnalysisWindow::SetReferenceOfThis),
+        chromatogram->addAction(T(ui::kReferenceOfAll), this, &AnalysisWindow::SetReferenceOfAll),
+    };
+    connect(chromatogram, &QMenu::aboutToShow, this, &AnalysisWindow::UpdateProjectCommands);
+    chromatogram->addSeparator();
     chromatogram->addAction(T(ui::kCopyData), this, &AnalysisWindow::CopyData);
     chromatogram->addAction(T(ui::kCopyPicture), this, &AnalysisWindow::CopyPicture);
     chromatogram->addAction(T(ui::kPictureToBmp), this, &AnalysisWindow::SavePictureBmp);
@@ -145,6 +157,51 @@ void AnalysisWindow::BuildCommands() {
     for (QMenu* menu : m_Menus)
         for (QAction* action : menu->actions())
             action->setObjectName(CommandName(action->text()));
+}
+
+ProjectSession* AnalysisWindow::Session() const {
+    return m_SessionOf && m_Doc->m_Project ? m_SessionOf(m_Doc->m_Project) : nullptr;
+}
+
+void AnalysisWindow::UpdateProjectCommands() {
+    const ProjectSession* session = Session();
+    for (QAction* action : m_ComponentCommands)
+        action->setEnabled(session && ComponentCommandsEnabled(session->Project()));
+    for (QAction* action : m_ReferenceCommands)
+        action->setEnabled(session && ReferencePeakCommandsEnabled(session->Project()));
+}
+
+void AnalysisWindow::Reidentify() {
+    m_Doc->m_Project->IdentifyPeaks(*m_Doc);
+    Refresh();
+}
+
+void AnalysisWindow::AddComponent() {
+    if (ProjectSession* session = Session();
+        session && AddComponentFromPeak(*session, *m_Doc, m_Doc->m_SelectedPeak, this))
+        Reidentify();
+}
+
+void AnalysisWindow::DeleteComponent() {
+    if (ProjectSession* session = Session();
+        session && DeleteComponentOfPeak(*session, *m_Doc, m_Doc->m_SelectedPeak, m_Prompter))
+        Reidentify();
+}
+
+void AnalysisWindow::ExportComponents() {
+    if (ProjectSession* session = Session();
+        session && AddComponentsForAllPeaks(*session, *m_Doc, m_Prompter) > 0)
+        Reidentify();
+}
+
+void AnalysisWindow::SetReferenceOfThis() {
+    if (ProjectSession* session = Session())
+        SetReferencePeakOfChromatogram(*session, *m_Doc, m_Doc->m_SelectedPeak, m_Prompter, this);
+}
+
+void AnalysisWindow::SetReferenceOfAll() {
+    if (ProjectSession* session = Session())
+        SetReferencePeakOfAllStandards(*session, *m_Doc, m_Doc->m_SelectedPeak, m_Prompter, this);
 }
 
 void AnalysisWindow::ApplySettings() {
@@ -204,8 +261,7 @@ void AnalysisWindow::AskPeakDetect() {
 }
 
 void AnalysisWindow::Reintegrate() {
-    ProjectSession* session =
-        m_SessionOf && m_Doc->m_Project ? m_SessionOf(m_Doc->m_Project) : nullptr;
+    ProjectSession* session = Session();
     std::optional<ProjectEdit> step;
     if (session)
         step.emplace(*session, T(ui::kStepProcessChromatogram));

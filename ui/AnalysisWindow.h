@@ -65,6 +65,14 @@ public:
     void CopyData();
     void CopyPicture();
     void SavePictureBmp();
+    // The component and reference-peak commands on the selected peak, for the chromatogram's
+    // open project; each is one step of the project's undo stack.
+    void AddComponent();
+    void DeleteComponent();
+    void ExportComponents();
+    void SetReferenceOfThis();
+    void SetReferenceOfAll();
+
     // Integrates again with the chromatogram's parameters and refreshes plot and table.
     void Reintegrate();
     // Selects the peak a row of the table shows (-1: none) and draws it.
@@ -91,6 +99,10 @@ private:
     void RefreshTable();
     void Refresh();
     std::string FileName() const;
+    ProjectSession* Session() const;
+    // After the project's components changed: the peaks take their names again.
+    void Reidentify();
+    void UpdateProjectCommands();
     std::string DefaultFolder() const;
 
     std::unique_ptr<CTzLabDoc> m_Doc;
@@ -102,6 +114,8 @@ private:
     ResultTableModel* m_Model;
     QToolBar* m_PlotBar;
     QList<QMenu*> m_Menus;
+    QList<QAction*> m_ComponentCommands;
+    QList<QAction*> m_ReferenceCommands;
 };
 
 }  // namespace lx

@@ -50,6 +50,13 @@ inline constexpr Text kChromatogramMenu{"图谱处理(&I)", "&Chromatogram"};
 inline constexpr Text kDataMenu{"数据处理(&C)", "&Data"};
 inline constexpr Text kPeakDetect{"峰检测(&D)", "Peak &Detection..."};
 inline constexpr Text kParameters{"参数设置(&S)", "Para&meters..."};
+inline constexpr Text kAddComponent{"添加组份(&P)", "Add Com&ponent..."};
+inline constexpr Text kDeleteComponent{"删除组份(&E)", "D&elete Component"};
+inline constexpr Text kExportComponents{"输出组份表(&O)", "All Peaks to C&omponents"};
+inline constexpr Text kReferenceOfThis{"设置参照内标物(本图谱)",
+                                       "Reference Peak (This Standard)..."};
+inline constexpr Text kReferenceOfAll{"设置参照内标物(所有标准图谱)",
+                                      "Reference Peak (All Standards)..."};
 inline constexpr Text kCopyData{"拷贝数据(&U)", "Copy &Results"};
 inline constexpr Text kCopyPicture{"拷贝图谱(&C)", "&Copy Picture"};
 inline constexpr Text kPictureToBmp{"拷贝图谱至BMP文件(&P)", "&Picture to BMP File..."};

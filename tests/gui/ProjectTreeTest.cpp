@@ -173,16 +173,16 @@ private slots:
         QVERIFY(project == before);
     }
 
-    void theCurveAndPropertiesNodesOpenTheirWindows() {
+    void theCurvePropertiesAndComponentNodesOpenTheirWindows() {
         Activate(Tree(), Child(Root(), "标准曲线"));
         Activate(Tree(), Child(Root(), "标准曲线"));
         int curves = 0;
         for (QMdiSubWindow* window : Main().Workspace()->subWindowList())
             curves += qobject_cast<StandardCurveWindow*>(window->widget()) != nullptr;
         QCOMPARE(curves, 1);
-        {
+        for (const char* node : {"标准图谱", "组 份 表"}) {
             ModalDriver driver(ModalDriver::Answer(QMessageBox::Ok));
-            Activate(Tree(), Child(Root(), "标准图谱"));
+            Activate(Tree(), Child(Root(), node));
             QCOMPARE(driver.Count(), 1);
         }
         // Looked at and closed with OK, nothing changed: no step.

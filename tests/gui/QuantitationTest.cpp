@@ -4,9 +4,11 @@
 #include <QTest>
 
 #include "app/MainWindow.h"
+#include "core/Archive.h"
 #include "report/ResultTableModel.h"
 #include "tests/gui/Fixtures.h"
 #include "tests/gui/GuiTestRegistry.h"
+#include "tests/gui/ModalDriver.h"
 #include "ui/AnalysisWindow.h"
 
 namespace lx::test {
@@ -36,6 +38,47 @@ private slots:
         QCOMPARE(window->Model()->rowCount(), 4);
         window->SetModified(false);
         app->Window()->Projects().SessionOf(app->Window()->Projects().Current())->MarkSaved();
+    }
+
+    void theViewsComponentCommandsAreProjectSteps() {
+        Home home;
+        auto app = StartWorkstation(home, {WriteCalibratedProject(home)});
+        QVERIFY(app);
+        ProjectTreeWidget* tree = app->Window()->Projects().Panel()->Tree();
+        QTreeWidgetItem* standard = tree->topLevelItem(0)->child(1)->child(0);
+        tree->setCurrentItem(standard);
+        emit tree->itemActivated(standard, 0);
+        AnalysisWindow* window = app->Window()->ActiveAnalysis();
+        QVERIFY(window);
+        CPrjDoc& project = *app->Window()->Projects().Current();
+        ProjectSession& session = *app->Window()->Projects().SessionOf(&project);
+        const std::vector<std::uint8_t> before = [&] {
+            ArchiveWriter ar;
+            project.Serialize(ar);
+            return ar.Bytes();
+        }();
+        QVERIFY(!window->Document().m_Peaks[0].m_ComponentName.empty());
+
+        window->Document().m_SelectedPeak = 0;
+        {
+            ModalDriver yes(ModalDriver::Answer(QMessageBox::Yes));
+            window->DeleteComponent();
+        }
+        QCOMPARE(project.m_Components.size(), std::size_t(2));
+        QVERIFY(window->Document().m_Peaks[0].m_ComponentName.empty());
+        {
+            ModalDriver yes(ModalDriver::Answer(QMessageBox::Yes));
+            window->ExportComponents();
+        }
+        QCOMPARE(project.m_Components.size(), std::size_t(3));
+        QCOMPARE(session.Undo().count(), 2);
+        session.Undo().undo();
+        session.Undo().undo();
+        ArchiveWriter after;
+        project.Serialize(after);
+        QVERIFY(after.Bytes() == before);
+        window->SetModified(false);
+        session.MarkSaved();
     }
 };
 
