@@ -67,6 +67,17 @@ void ShootNextDialog(const QString& name) {
     });
 }
 
+// A double click on the first project's node `text`.
+void ActivateNode(lx::ProjectTreeWidget& tree, const char* text) {
+    QTreeWidgetItem* root = tree.topLevelItem(0);
+    for (int k = 0; k < root->childCount(); ++k) {
+        if (root->child(k)->text(0) == QString::fromUtf8(text)) {
+            tree.setCurrentItem(root->child(k));
+            emit tree.itemActivated(root->child(k), 0);
+        }
+    }
+}
+
 lx::AnalysisWindow* AnalysisIn(lx::MainWindow& main) {
     for (QMdiSubWindow* window : main.Workspace()->subWindowList())
         if (auto* analysis = qobject_cast<lx::AnalysisWindow*>(window->widget()))
@@ -132,15 +143,11 @@ int main(int argc, char** argv) {
     for (QWidget* up = panel->parentWidget(); up; up = up->parentWidget())
         if (auto* tabs = qobject_cast<QTabWidget*>(up))
             tabs->setCurrentWidget(panel);
-    QTreeWidgetItem* root = panel->Tree()->topLevelItem(0);
-    for (int k = 0; k < root->childCount(); ++k) {
-        if (root->child(k)->text(0) == QString::fromUtf8("标准曲线")) {
-            panel->Tree()->setCurrentItem(root->child(k));
-            emit panel->Tree()->itemActivated(root->child(k), 0);
-        }
-    }
+    ActivateNode(*panel->Tree(), "标准曲线");
     QTest::qWait(500);
     Shoot("6-project-curve.png");
+    ShootNextDialog("7-component-table");
+    ActivateNode(*panel->Tree(), "组 份 表");
     ShootNextDialog("7-project-properties");
     main.Projects().EditProperties();
     ShootNextDialog("8-new-project");
