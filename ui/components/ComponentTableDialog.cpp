@@ -139,7 +139,8 @@ void ComponentTableDialog::ToggleCurve(int row) {
 void ComponentTableDialog::ChooseInternalStandard(const QModelIndex& index) {
     const int row = index.row();
     auto* menu = new QMenu(this);
-    menu->setAttribute(Qt::WA_DeleteOnClose);
+    // Hidden by a choice or by a click outside it, the popup has done its work.
+    connect(menu, &QMenu::aboutToHide, menu, &QObject::deleteLater);
     NameControl(menu, texts::kColInternalStandard);
     const auto choices = InternalStandardChoices(m_Session.Project(), row);
     for (std::size_t i = 0; i < choices.size(); ++i) {

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QLocale>
+#include <QScopedValueRollback>
 
 #include <algorithm>
 #include <optional>
@@ -30,16 +31,27 @@ std::optional<double> ReadNumber(const QVariant& value) {
 }
 
 // A row whose time changed goes where an added component of that time would: after every
-// other row of equal or smaller time. Identification takes the first matching row, and the
-// elution-order mode pairs peaks with rows by position, so the order must hold.
-void KeepInTimeOrder(CPrjDoc& project, int row) {
+// other row of equal or smaller time; returns its new row. Identification takes the first matching
+// row, and the elution-order mode pairs peaks with rows by position, so the order must hold.
+int KeepInTimeOrder(CPrjDoc& project, int row) {
     auto& rows = project.m_Components;
     CComponentItem item = std::move(rows[static_cast<std::size_t>(row)]);
     rows.erase(rows.begin() + row);
     const auto at = std::find_if(rows.begin(), rows.end(), [&](const CComponentItem& c) {
         return c.m_RetentionTime > item.m_RetentionTime;
     });
-    rows.insert(at, std::move(item));
+    return static_cast<int>(rows.insert(at, std::move(item)) - rows.begin());
+}
+
+// Where row `r` is once row `from` moved to `to`.
+int MovedRow(int r, int from, int to) {
+    if (r == from)
+        return to;
+    if (from < to && r > from && r <= to)
+        return r - 1;
+    if (to < from && r >= to && r < from)
+        return r + 1;
+    return r;
 }
 
 }  // namespace
@@ -56,6 +68,8 @@ const ComponentColumn& ComponentTableModel::Column(int column) const {
 }
 
 void ComponentTableModel::Refresh() {
+    if (m_OwnStep)
+        return;
     beginResetModel();
     m_Columns = ComponentColumns(m_Session.Project());
     endResetModel();
@@ -112,43 +126,63 @@ bool ComponentTableModel::setData(const QModelIndex& index, const QVariant& valu
     if (role != Qt::EditRole || !checkIndex(index, CheckIndexOption::IndexIsValid))
         return false;
     const int row = index.row();
-    CPrjDoc& project = m_Session.Project();
-    CComponentItem& c = *project.ComponentAt(row);
+    const CComponentItem& c = *m_Session.Project().ComponentAt(row);
     switch (Column(index.column()).kind) {
         case ComponentColumn::Name: {
             // An unchanged text keeps the name's own bytes, which need not be valid text.
-            if (value.toString() == Q(c.m_Name))
-                return true;
-            ProjectEdit edit(m_Session, T(texts::kStepRename));
-            c.m_Name = S(value.toString());
-            project.m_Modified = true;
-            edit.Commit();
+            if (value.toString() != Q(c.m_Name))
+                EditRow(row, texts::kStepRename,
+                        [name = S(value.toString())](CComponentItem& e) { e.m_Name = name; });
             return true;
         }
         case ComponentColumn::RetentionTime: {
             const auto minutes = ReadNumber(value);
             if (!minutes)
                 return false;
-            ProjectEdit edit(m_Session, T(texts::kStepRetentionTime));
-            c.m_RetentionTime = *minutes;
-            KeepInTimeOrder(project, row);
-            project.m_Modified = true;
-            edit.Commit();
+            if (*minutes != c.m_RetentionTime)
+                EditRow(row, texts::kStepRetentionTime,
+                        [t = *minutes](CComponentItem& e) { e.m_RetentionTime = t; });
             return true;
         }
         case ComponentColumn::TimeWindow: {
             const auto window = ReadNumber(value);
             if (!window)
                 return false;
-            ProjectEdit edit(m_Session, T(texts::kStepTimeWindow));
-            c.m_TimeWindow = *window;
-            project.m_Modified = true;
-            edit.Commit();
+            EditRow(row, texts::kStepTimeWindow,
+                    [w = *window](CComponentItem& e) { e.m_TimeWindow = w; });
             return true;
         }
         default:
             return false;
     }
+}
+
+// The view is in the middle of committing its edit box when this runs: a rebuild would take
+// the box from under it, so the step's own rebuild is held back and the rows are rearranged
+// in place instead, the persistent indexes (the focus among them) following the moved row.
+void ComponentTableModel::EditRow(int row, const Text& step,
+                                  const std::function<void(CComponentItem&)>& change) {
+    CPrjDoc& project = m_Session.Project();
+    emit layoutAboutToBeChanged();
+    int to = row;
+    {
+        const QScopedValueRollback ownStep(m_OwnStep, true);
+        ProjectEdit edit(m_Session, T(step));
+        const double time = project.m_Components[static_cast<std::size_t>(row)].m_RetentionTime;
+        change(project.m_Components[static_cast<std::size_t>(row)]);
+        if (project.m_Components[static_cast<std::size_t>(row)].m_RetentionTime != time)
+            to = KeepInTimeOrder(project, row);
+        project.m_Modified = true;
+        edit.Commit();
+    }
+    QModelIndexList moved;
+    const QModelIndexList before = persistentIndexList();
+    for (const QModelIndex& i : before)
+        moved << this->index(MovedRow(i.row(), row, to), i.column());
+    changePersistentIndexList(before, moved);
+    emit layoutChanged();
+    // A name also shows in the internal-standard cells of the rows that refer to it.
+    emit dataChanged(this->index(0, 0), this->index(rowCount() - 1, columnCount() - 1));
 }
 
 }  // namespace lx

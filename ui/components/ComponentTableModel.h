@@ -5,8 +5,10 @@
 
 #include <QAbstractTableModel>
 
+#include <functional>
 #include <vector>
 
+#include "core/Language.h"
 #include "quant/views/ComponentTableRows.h"
 #include "ui/project/ProjectUndo.h"
 
@@ -22,7 +24,8 @@ public:
 
     // What column `column` shows; the column must exist.
     const ComponentColumn& Column(int column) const;
-    // Rebuilds the columns and rows from the project.
+    // Rebuilds the columns and rows from the project (not while the model pushes its own
+    // in-place edit, which rearranges the rows itself).
     void Refresh();
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -37,8 +40,12 @@ public:
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
 
 private:
+    // One in-place edit of row `row` as one step named `step`; a changed time moves the row.
+    void EditRow(int row, const Text& step, const std::function<void(CComponentItem&)>& change);
+
     ProjectSession& m_Session;
     std::vector<ComponentColumn> m_Columns;
+    bool m_OwnStep = false;  // an edit of this model is being pushed: no rebuild
 };
 
 }  // namespace lx
