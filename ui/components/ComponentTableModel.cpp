@@ -24,15 +24,20 @@ QString EditText(double value) {
     return QLocale::c().toString(value, 'g', QLocale::FloatingPointShortest);
 }
 
+// A point for the decimals, as everywhere in the workstation; a comma is refused rather than
+// read as a thousands separator ("1,5" must not become 15).
 std::optional<double> ReadNumber(const QVariant& value) {
+    QLocale c = QLocale::c();
+    c.setNumberOptions(QLocale::RejectGroupSeparator);
     bool ok = false;
-    const double v = QLocale::c().toDouble(value.toString().trimmed(), &ok);
+    const double v = c.toDouble(value.toString().trimmed(), &ok);
     return ok ? std::optional(v) : std::nullopt;
 }
 
 // A row whose time changed goes where an added component of that time would: after every
-// other row of equal or smaller time; returns its new row. Identification takes the first matching
-// row, and the elution-order mode pairs peaks with rows by position, so the order must hold.
+// other row of equal or smaller time. Returns its new row. Identification takes the first
+// matching row, and the elution-order mode pairs peaks with rows by position, so the order
+// must hold.
 int KeepInTimeOrder(CPrjDoc& project, int row) {
     auto& rows = project.m_Components;
     CComponentItem item = std::move(rows[static_cast<std::size_t>(row)]);

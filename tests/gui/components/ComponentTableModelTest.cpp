@@ -126,8 +126,9 @@ private slots:
         QCOMPARE(project.m_Components[1].m_TimeWindow, 0.5);
 
         // Text that is no number is refused.
-        QVERIFY(!model.setData(model.index(1, 2), "4,5"));
+        QVERIFY(!model.setData(model.index(1, 2), ""));
         QVERIFY(!model.setData(model.index(1, 3), "abc"));
+        QVERIFY(!model.setData(model.index(1, 3), "1,5"));
         QCOMPARE(bench.Undo().count(), 2);
 
         // A later time moves the row behind the rows of equal or smaller time.
