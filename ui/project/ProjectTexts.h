@@ -42,6 +42,5 @@ inline constexpr Text kStepRemoveAll{"删除所有记录", "removing all records
 inline constexpr Text kStepPasteTemplate{"粘贴参数至项目模板", "pasting the template"};
 inline constexpr Text kStepTemplate{"项目模板", "editing the template"};
 inline constexpr Text kStepOpenRecord{"删除记录", "removing a vanished record"};
-inline constexpr Text kStepChromatogram{"处理项目图谱", "processing a project chromatogram"};
 
 }  // namespace lx::project
