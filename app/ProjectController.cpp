@@ -167,6 +167,8 @@ void ProjectController::ShowCurve(ProjectSession& session) {
     if (open && m_Host.Activate(open))
         return;
     auto* window = new StandardCurveWindow(session, m_Prompter);
+    // Several projects may each show their curve: the tab says whose it is.
+    window->setWindowTitle(window->windowTitle() + " - " + Q(session.Project().m_MethodName));
     connect(this, &ProjectController::ProjectsChanged, window, &StandardCurveWindow::Refresh);
     open = window;
     m_Host.ShowInWorkspace(window);
