@@ -4,9 +4,11 @@
 
 #include "app/AppTexts.h"
 #include "app/TzLabApp.h"
+#include "core/SampleArray.h"
 #include "ui/sheets/SheetControls.h"
 
 int main(int argc, char** argv) {
+    lx::MapLargeSampleBlocks();
     QApplication application(argc, argv);
     QApplication::setApplicationName("lx6600");
     QApplication::setDesktopFileName("lx6600");

@@ -181,6 +181,7 @@ BENCHMARK(BM_IdleWithBothChannelsOpen)->Unit(benchmark::kSecond)->Iterations(1);
 }  // namespace
 
 int main(int argc, char** argv) {
+    lx::MapLargeSampleBlocks();  // as the workstation does
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);

@@ -23,6 +23,7 @@
 #include "cli/TableCommand.h"
 #include "core/Format.h"
 #include "core/Language.h"
+#include "core/SampleArray.h"
 
 namespace {
 
@@ -105,6 +106,7 @@ int Run(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    lx::MapLargeSampleBlocks();  // "acquire" records for as long as it is told
     // Nothing the tool meets may end in an uncaught exception or a core dump: what is left
     // after every command's own checks is said plainly and exits 1.
     try {

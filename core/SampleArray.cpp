@@ -1,5 +1,7 @@
 #include "core/SampleArray.h"
 
+#include <malloc.h>
+
 #include <algorithm>
 #include <cstdlib>
 #include <new>
@@ -21,6 +23,11 @@ SampleArray& SampleArray::operator=(const SampleArray& other) {
         *this = std::move(copy);
     }
     return *this;
+}
+
+void MapLargeSampleBlocks() {
+    // 256 KiB: 64k samples, under an hour at 20 a second; setting it also fixes it.
+    mallopt(M_MMAP_THRESHOLD, 256 * 1024);
 }
 
 void SampleArray::Free::operator()(std::int32_t* data) const {

@@ -66,4 +66,11 @@ private:
 
 bool operator==(const SampleArray& a, const SampleArray& b);
 
+// Keeps every large block (a run's samples) in its own memory mapping, so growing it by
+// realloc moves pages instead of copying, and freeing it returns the memory at once. Without
+// it the allocator raises its mapping threshold after a large block is freed (a long file
+// closed), and later recordings grow on the heap, leaving a hole behind at every step.
+// Programs that record call it once at start.
+void MapLargeSampleBlocks();
+
 }  // namespace lx
