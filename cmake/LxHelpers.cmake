@@ -21,11 +21,12 @@ function(lx_add_test name)
 endfunction()
 
 # lx_add_qtest(NAME SOURCES ... [DEPS ...]): a QtTest program of the desktop, run on the offscreen
-# platform with its own settings and runtime folders, so it never touches the user's.
+# platform with its own settings and runtime folders, so it never touches the user's. Its test
+# classes register themselves (tests/gui/GuiTestRegistry.h); one main runs them.
 function(lx_add_qtest name)
     cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
     find_package(Qt6 REQUIRED COMPONENTS Test Widgets)
-    add_executable(${name} ${ARG_SOURCES})
+    add_executable(${name} ${PROJECT_SOURCE_DIR}/tests/gui/GuiTestMain.cpp ${ARG_SOURCES})
     set_target_properties(${name} PROPERTIES AUTOMOC ON)
     target_link_libraries(${name} PRIVATE ${ARG_DEPS} Qt6::Test Qt6::Widgets)
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})

@@ -8,6 +8,7 @@
 #include "core/TzdFile.h"
 #include "peaks/Integration.h"
 #include "quant/workflow/ProjectRecords.h"
+#include "tests/gui/GuiTestRegistry.h"
 #include "tests/gui/components/ComponentTestSupport.h"
 #include "ui/components/ComponentCommands.h"
 #include "ui/sheets/KeptControls.h"
@@ -272,10 +273,7 @@ private slots:
     }
 };
 
-int RunComponentCommandsTests(int argc, char** argv) {
-    ComponentCommandsTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+static RegisterGuiTest<ComponentCommandsTest> registration;
 
 }  // namespace lx::test
 

@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include "quant/calc/Calibration.h"
+#include "tests/gui/GuiTestRegistry.h"
 #include "tests/gui/components/ComponentTestSupport.h"
 #include "ui/components/ComponentTableDialog.h"
 #include "ui/sheets/KeptControls.h"
@@ -373,10 +374,7 @@ private slots:
     }
 };
 
-int RunComponentTableDialogTests(int argc, char** argv) {
-    ComponentTableDialogTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+static RegisterGuiTest<ComponentTableDialogTest> registration;
 
 }  // namespace lx::test
 

@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "quant/views/ComponentTableRows.h"
+#include "tests/gui/GuiTestRegistry.h"
 #include "tests/gui/components/ComponentTestSupport.h"
 #include "ui/components/ComponentTableModel.h"
 
@@ -151,10 +152,7 @@ private slots:
     }
 };
 
-int RunComponentTableModelTests(int argc, char** argv) {
-    ComponentTableModelTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+static RegisterGuiTest<ComponentTableModelTest> registration;
 
 }  // namespace lx::test
 

@@ -30,6 +30,7 @@
 #include "quant/views/ComponentTableRows.h"
 #include "quant/workflow/NewProject.h"
 #include "quant/workflow/ProjectRecords.h"
+#include "tests/gui/GuiTestRegistry.h"
 #include "tests/gui/sheets/SheetTestSupport.h"
 #include "ui/curve/CurveWidget.h"
 #include "ui/curve/StandardCurveWindow.h"
@@ -333,7 +334,8 @@ private slots:
     }
 };
 
+static RegisterGuiTest<StandardCurveWindowTest> registration;
+
 }  // namespace lx::test
 
-QTEST_MAIN(lx::test::StandardCurveWindowTest)
 #include "StandardCurveWindowTest.moc"

@@ -13,6 +13,7 @@
 #include <filesystem>
 
 #include "quant/file/TzpFile.h"
+#include "tests/gui/GuiTestRegistry.h"
 #include "tests/gui/projectsheets/ProjectSheetFixtures.h"
 #include "ui/projectsheets/ChoiceGroup.h"
 #include "ui/projectsheets/NewProjectWizard.h"
@@ -227,10 +228,7 @@ private slots:
     }
 };
 
-int RunNewProjectWizardTests(int argc, char** argv) {
-    NewProjectWizardTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+static RegisterGuiTest<NewProjectWizardTest> registration;
 
 }  // namespace lx::test
 

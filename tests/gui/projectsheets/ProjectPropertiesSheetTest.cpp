@@ -11,6 +11,7 @@
 
 #include "core/Format.h"
 #include "quant/views/CalibrationRows.h"
+#include "tests/gui/GuiTestRegistry.h"
 #include "tests/gui/projectsheets/ProjectSheetFixtures.h"
 #include "ui/projectsheets/CalibrationInfoPage.h"
 #include "ui/projectsheets/CalibrationSettingsPage.h"
@@ -314,10 +315,7 @@ private slots:
     }
 };
 
-int RunProjectPropertiesSheetTests(int argc, char** argv) {
-    ProjectPropertiesSheetTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+static RegisterGuiTest<ProjectPropertiesSheetTest> registration;
 
 }  // namespace lx::test
 

@@ -10,6 +10,7 @@
 #include <QTreeWidget>
 
 #include "core/CTzLabDoc.h"
+#include "tests/gui/GuiTestRegistry.h"
 #include "tests/gui/sheets/SheetTestSupport.h"
 #include "ui/sheets/InstrumentInfoPage.h"
 #include "ui/sheets/KeptControls.h"
@@ -298,10 +299,7 @@ private slots:
     }
 };
 
-int RunListPageTests(int argc, char** argv) {
-    ListPagesTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+static RegisterGuiTest<ListPagesTest> registration;
 
 }  // namespace lx::test
 

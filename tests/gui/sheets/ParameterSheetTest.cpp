@@ -17,6 +17,7 @@
 
 #include "core/CTzLabDoc.h"
 #include "core/TzdFile.h"
+#include "tests/gui/GuiTestRegistry.h"
 #include "tests/gui/sheets/SheetTestSupport.h"
 #include "ui/sheets/KeptControls.h"
 #include "ui/sheets/LogFontConversion.h"
@@ -511,10 +512,7 @@ private:
     }
 };
 
-int RunParameterSheetTests(int argc, char** argv) {
-    ParameterSheetTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+static RegisterGuiTest<ParameterSheetTest> registration;
 
 }  // namespace lx::test
 
