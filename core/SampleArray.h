@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <utility>
 
 namespace lx {
 
@@ -18,8 +19,18 @@ public:
     SampleArray() = default;
     SampleArray(const SampleArray& other);
     SampleArray& operator=(const SampleArray& other);
-    SampleArray(SampleArray&&) noexcept = default;
-    SampleArray& operator=(SampleArray&&) noexcept = default;
+    // A moved-from array is empty: a finished run's samples move to its record while the live
+    // plot may still read the channel's.
+    SampleArray(SampleArray&& other) noexcept
+        : m_Loaded(other.m_Loaded),
+          m_Data(std::move(other.m_Data)),
+          m_Count(std::exchange(other.m_Count, 0)) {}
+    SampleArray& operator=(SampleArray&& other) noexcept {
+        m_Loaded = other.m_Loaded;
+        m_Data = std::move(other.m_Data);
+        m_Count = std::exchange(other.m_Count, 0);
+        return *this;
+    }
 
     // Starts a recording: kInitialReservation zeroed samples; the recorder trims with Resize().
     void Allocate();

@@ -48,5 +48,19 @@ TEST(SampleArray, CopiesAreIndependent) {
     EXPECT_TRUE(a == b);
 }
 
+// A run's samples move to its record while the channel's plot may still look at them.
+TEST(SampleArray, AMovedFromArrayIsEmpty) {
+    SampleArray a;
+    a.Resize(3);
+    SampleArray b = std::move(a);
+    EXPECT_EQ(b.size(), 3u);
+    EXPECT_TRUE(a.empty());
+    EXPECT_EQ(a.end() - a.begin(), 0);
+    a.Resize(2);
+    b = std::move(a);
+    EXPECT_EQ(b.size(), 2u);
+    EXPECT_EQ(a.size(), 0u);
+}
+
 }  // namespace
 }  // namespace lx

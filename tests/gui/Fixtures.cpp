@@ -109,4 +109,16 @@ std::unique_ptr<CTzLabApp> StartWorkstation(const Home& home, const QStringList&
     return workstation;
 }
 
+QTreeWidgetItem* Child(QTreeWidgetItem* item, const QString& text) {
+    for (int k = 0; k < item->childCount(); ++k)
+        if (item->child(k)->text(0) == text)
+            return item->child(k);
+    return nullptr;
+}
+
+void Activate(QTreeWidget* tree, QTreeWidgetItem* item) {
+    tree->setCurrentItem(item);
+    emit tree->itemActivated(item, 0);
+}
+
 }  // namespace lx::test

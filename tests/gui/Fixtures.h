@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 
 #include <memory>
 
@@ -29,6 +30,10 @@ CTzLabDoc WriteThreePeakRun(const QString& path);
 // The same run saved as `name` in `home`; its path.
 std::string WriteThreePeakRunPath(const Home& home, const char* name);
 
+// Three peaks (1, 2 and 3 minutes; 20, 40 and 10 mV at amount 1) times `amount`, four minutes
+// at 20 values a second, not integrated.
+CTzLabDoc Mixture(double amount);
+
 // Three peaks (1, 2 and 3 minutes; 20, 40 and 10 mV at amount 1) times `amount`, saved as
 // `name` in `home`; its path.
 std::string WriteMixture(const Home& home, const char* name, double amount);
@@ -40,5 +45,11 @@ QString WriteCalibratedProject(const Home& home);
 
 // A workstation started on the demo source in `home`, its window shown.
 std::unique_ptr<CTzLabApp> StartWorkstation(const Home& home, const QStringList& files = {});
+
+// The child of a tree node with this text, or null.
+QTreeWidgetItem* Child(QTreeWidgetItem* item, const QString& text);
+
+// A double-click on a tree node: it becomes current and opens what it stands for.
+void Activate(QTreeWidget* tree, QTreeWidgetItem* item);
 
 }  // namespace lx::test

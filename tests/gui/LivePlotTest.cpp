@@ -53,6 +53,27 @@ private slots:
             plot.AddPoint(k, 2000000);
         QCOMPARE(plot.View(), fixed);
     }
+
+    // While a stopped run is filed its samples are in the record, not the channel's; the plot
+    // may be redrawn meanwhile (a question of the filing, a resize).
+    void aRunWhoseSamplesLeftRedrawsWithoutThem() {
+        CTzLabDoc method;
+        LivePlot plot;
+        plot.resize(400, 300);
+        plot.SetSource(&method);
+        for (int k = 0; k < 1000; ++k) {
+            method.m_Samples.SetAt(std::size_t(k), 1000 + k);
+            plot.AddPoint(k, 1000 + k);
+        }
+        const SampleArray filed = std::move(method.m_Samples);
+        plot.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&plot));
+        const int before = plot.FullRedraws();
+        plot.resize(500, 300);
+        plot.repaint();
+        QVERIFY(plot.FullRedraws() > before);
+        QCOMPARE(filed.At(999), 1999);
+    }
 };
 
 static RegisterGuiTest<LivePlotTest> registration;

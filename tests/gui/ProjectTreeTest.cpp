@@ -46,18 +46,6 @@ QString WriteProject(const Home& home) {
     return QString::fromStdString(project->m_PathName);
 }
 
-QTreeWidgetItem* Child(QTreeWidgetItem* item, const QString& text) {
-    for (int k = 0; k < item->childCount(); ++k)
-        if (item->child(k)->text(0) == text)
-            return item->child(k);
-    return nullptr;
-}
-
-void Activate(ProjectTreeWidget* tree, QTreeWidgetItem* item) {
-    tree->setCurrentItem(item);
-    emit tree->itemActivated(item, 0);
-}
-
 }  // namespace
 
 class ProjectTreeTest : public QObject {
