@@ -280,9 +280,10 @@ void MainWindow::ChildActivated(QMdiSubWindow* window) {
         removeToolBar(m_ChildBar);
 
     QWidget* child = window ? window->widget() : nullptr;
+    auto* analysis = qobject_cast<AnalysisWindow*>(child);
     QList<QMenu*> menus;
     QToolBar* bar = nullptr;
-    if (auto* analysis = qobject_cast<AnalysisWindow*>(child)) {
+    if (analysis) {
         menus = analysis->Menus();
         bar = analysis->PlotBar();
     } else if (auto* channel = qobject_cast<ChannelWindow*>(child)) {
@@ -302,9 +303,9 @@ void MainWindow::ChildActivated(QMdiSubWindow* window) {
         bar->show();
         m_ChildBar = bar;
     }
-    const bool analysing = qobject_cast<AnalysisWindow*>(child) != nullptr;
     for (QAction* action : m_AnalysisCommands)
-        action->setEnabled(analysing);
+        action->setEnabled(analysis != nullptr);
+    m_ProjectControl->UseDocumentStack(analysis ? &analysis->Undo() : nullptr);
     m_CursorPane->clear();
 }
 

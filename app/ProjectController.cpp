@@ -47,6 +47,7 @@ ProjectController::ProjectController(ProjectHost& host, std::string appDir, Prom
             place && place->project != m_Projects.CurrentIndex()) {
             m_Projects.SetCurrent(place->project);
             m_Selector->setCurrentIndex(place->project);
+            m_DocumentStack = nullptr;
             m_UndoGroup->setActiveStack(&Session(*m_Projects.Current()).Undo());
         }
     });
@@ -125,7 +126,20 @@ void ProjectController::Refresh() {
     m_Selector->setCurrentIndex(m_Projects.CurrentIndex());
     m_Panel->Tree()->Rebuild(m_Projects, modified);
     m_Panel->Tree()->SelectProject(m_Projects.CurrentIndex());
-    if (CPrjDoc* current = m_Projects.Current())
+    ActivateStack();
+}
+
+void ProjectController::UseDocumentStack(QUndoStack* stack) {
+    m_DocumentStack = stack;
+    if (stack && !m_UndoGroup->stacks().contains(stack))
+        m_UndoGroup->addStack(stack);
+    ActivateStack();
+}
+
+void ProjectController::ActivateStack() {
+    if (m_DocumentStack)
+        m_UndoGroup->setActiveStack(m_DocumentStack);
+    else if (CPrjDoc* current = m_Projects.Current())
         m_UndoGroup->setActiveStack(&Session(*current).Undo());
     else
         m_UndoGroup->setActiveStack(nullptr);

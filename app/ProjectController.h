@@ -52,6 +52,10 @@ public:
     QComboBox* Selector() const { return m_Selector; }
     QMenu* Menu() const { return m_Menu; }
     QMenu* EditMenu() const { return m_EditMenu; }
+    // The undo stack of the window in front (an analysis window's chromatogram), which the
+    // Edit menu's undo and redo work on; null gives them back to the current project. Choosing
+    // a node of the project tree gives them to its project until another window comes to front.
+    void UseDocumentStack(QUndoStack* stack);
     const ProjectList& Projects() const { return m_Projects; }
     CPrjDoc* Current() const { return m_Projects.Current(); }
     // The session of an open project (its undo stack); null for one that is not open here.
@@ -89,6 +93,7 @@ private:
     void BuildMenus();
     ProjectSession& Session(CPrjDoc& project);
     bool MaybeSave(ProjectSession& session);
+    void ActivateStack();
     bool Confirm(const Text& question);
 
     ProjectHost& m_Host;
@@ -100,6 +105,7 @@ private:
     // The standard curve window of each project that has one open.
     std::map<const CPrjDoc*, QPointer<QWidget>> m_CurveWindows;
     QUndoGroup* m_UndoGroup;
+    QPointer<QUndoStack> m_DocumentStack;
     ProjectPanel* m_Panel;
     QComboBox* m_Selector;
     QMenu* m_Menu = nullptr;

@@ -141,6 +141,10 @@ int PlotScales::X(std::int64_t index) const {
     return ClampedPixel(double(index - m_FirstIndex) / m_SamplesPerPixel);
 }
 
+std::int64_t PlotScales::IndexAt(int x) const {
+    return m_FirstIndex + std::llround(x * m_SamplesPerPixel);
+}
+
 int PlotScales::Y(std::int32_t value) const {
     if (m_UnitsPerPixel == 0.0)
         return 0;

@@ -14,6 +14,7 @@
 #include <QSplitter>
 #include <QTableView>
 #include <QToolBar>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include "core/Format.h"
@@ -30,6 +31,8 @@
 #include "ui/UiTexts.h"
 #include "ui/Widgets.h"
 #include "ui/components/ComponentCommands.h"
+#include "ui/edit/ChromatogramEdit.h"
+#include "ui/edit/PeakEditCommands.h"
 #include "ui/project/ProjectUndo.h"
 #include "ui/sheets/ParameterSheet.h"
 #include "ui/sheets/SheetControls.h"
@@ -48,7 +51,17 @@ AnalysisWindow::AnalysisWindow(std::unique_ptr<CTzLabDoc> doc, const DisplaySett
                                Prompter& prompter, QWidget* parent)
     : QWidget(parent), m_Doc(std::move(doc)), m_Settings(settings), m_Prompter(prompter) {
     setAttribute(Qt::WA_DeleteOnClose);
+    m_Undo = new QUndoStack(this);
     m_Plot = new PlotWidget;
+    m_PeakEdits = new PeakEditCommands(*m_Plot, *m_Doc, *m_Undo, m_Prompter, this);
+    connect(m_PeakEdits, &PeakEditCommands::PeaksChanged, this, &AnalysisWindow::Refresh);
+    connect(m_PeakEdits, &PeakEditCommands::SelectionChanged, this, [this] {
+        m_Table->selectRow(m_Model->RowOf(m_Doc->m_SelectedPeak));
+        m_Plot->Redraw();
+    });
+    // Undo and redo put another chromatogram state in place: show it.
+    connect(m_Undo, &QUndoStack::indexChanged, this, &AnalysisWindow::Refresh);
+    connect(m_Undo, &QUndoStack::cleanChanged, this, &AnalysisWindow::UpdateTitle);
     m_Model = new ResultTableModel(this);
     m_Table = new QTableView;
     m_Table->setModel(m_Model);
@@ -87,8 +100,19 @@ QString AnalysisWindow::Path() const {
     return QString::fromStdString(m_Doc->m_PathName);
 }
 
+bool AnalysisWindow::IsModified() const {
+    return m_Unsaved || !m_Undo->isClean();
+}
+
 void AnalysisWindow::SetModified(bool modified) {
-    m_Modified = modified;
+    m_Unsaved = modified;
+    if (!modified)
+        m_Undo->setClean();
+    UpdateTitle();
+}
+
+void AnalysisWindow::UpdateTitle() {
+    const bool modified = IsModified();
     setWindowModified(modified);
     setWindowTitle(QString::fromStdString(FileName()) + (modified ? "[*]" : ""));
     emit TitleChanged();
@@ -153,7 +177,7 @@ void AnalysisWindow::BuildCommands() {
     data->addAction(T(ui::kTextFile), this, &AnalysisWindow::ExportText);
     data->addAction(T(ui::kExportPdf), this, &AnalysisWindow::ExportPdf);
 
-    m_Menus = {chromatogram, data, view};
+    m_Menus = {chromatogram, m_PeakEdits->Menu(), data, view};
     for (QMenu* menu : m_Menus)
         for (QAction* action : menu->actions())
             action->setObjectName(CommandName(action->text()));
@@ -248,8 +272,9 @@ void AnalysisWindow::AskCoordinates() {
         return;
     m_Plot->SetCoordinates(dialog.TimeMin(), dialog.TimeMax(), dialog.MvMin(), dialog.MvMax());
     // The typed range is kept with the chromatogram, so it is a change to save.
+    ChromatogramEdit step(*m_Undo, *m_Doc, CommandName(T(ui::kCoordinates)));
     StoreDisplayRange(m_Plot->View(), *m_Doc);
-    SetModified(true);
+    step.Commit();
 }
 
 void AnalysisWindow::AskPeakDetect() {
@@ -262,19 +287,21 @@ void AnalysisWindow::AskPeakDetect() {
 
 void AnalysisWindow::Reintegrate() {
     ProjectSession* session = Session();
-    std::optional<ProjectEdit> step;
+    std::optional<ProjectEdit> projectStep;
     if (session)
-        step.emplace(*session, T(ui::kStepProcessChromatogram));
+        projectStep.emplace(*session, T(ui::kStepProcessChromatogram));
+    ChromatogramEdit step(*m_Undo, *m_Doc, T(ui::kStepProcessChromatogram));
     QApplication::setOverrideCursor(Qt::WaitCursor);
     IntegrateAndQuantify(*m_Doc, m_Prompter);
     QApplication::restoreOverrideCursor();
-    if (step)
-        step->Commit();
-    SetModified(true);
+    if (projectStep)
+        projectStep->Commit();
+    step.Commit();
     Refresh();
 }
 
 void AnalysisWindow::EditParameters() {
+    ChromatogramEdit step(*m_Undo, *m_Doc, CommandName(T(ui::kParameters)));
     // The chromatogram's sheet offers no template import; its own settings stand in.
     ParameterSheet sheet(*m_Doc, SheetKind::Chromatogram, m_Prompter, m_Doc->m_PrintSettings, this);
     if (m_ParameterBuffer)
@@ -282,7 +309,7 @@ void AnalysisWindow::EditParameters() {
                                      *m_ParameterBuffer);
     if (sheet.exec() != QDialog::Accepted)
         return;
-    SetModified(true);
+    step.Commit();
     Refresh();
 }
 
@@ -313,7 +340,7 @@ bool AnalysisWindow::SaveAs() {
 }
 
 bool AnalysisWindow::MaybeSave() {
-    if (!m_Modified)
+    if (!IsModified())
         return true;
     const QString question =
         QString::fromStdString(Format(Tr(ui::kSaveChangesQuestion), FileName().c_str()));

@@ -19,9 +19,11 @@ class QAction;
 class QMenu;
 class QTableView;
 class QToolBar;
+class QUndoStack;
 
 namespace lx {
 
+class PeakEditCommands;
 class PlotWidget;
 class ProjectSession;
 class ResultTableModel;
@@ -37,8 +39,12 @@ public:
     CTzLabDoc& Document() { return *m_Doc; }
     // The file it was loaded from or saved to; empty for a run not saved yet.
     QString Path() const;
-    bool IsModified() const { return m_Modified; }
+    // Changed since it was last saved: an edit on the undo stack, or a run not saved yet.
+    bool IsModified() const;
     void SetModified(bool modified);
+    // Every change to the chromatogram, one step each; clean when it is as saved.
+    QUndoStack& Undo() const { return *m_Undo; }
+    PeakEditCommands& PeakEdits() const { return *m_PeakEdits; }
 
     // The menus it adds to the main window's while it is active, and its plot toolbar.
     QList<QMenu*> Menus() const { return m_Menus; }
@@ -98,6 +104,7 @@ private:
     void BuildCommands();
     void RefreshTable();
     void Refresh();
+    void UpdateTitle();
     std::string FileName() const;
     ProjectSession* Session() const;
     // After the project's components changed: the peaks take their names again.
@@ -108,8 +115,10 @@ private:
     std::unique_ptr<CTzLabDoc> m_Doc;
     const DisplaySettings& m_Settings;
     Prompter& m_Prompter;
-    bool m_Modified = false;
+    bool m_Unsaved = false;  // a run that has no file yet
+    QUndoStack* m_Undo;
     PlotWidget* m_Plot;
+    PeakEditCommands* m_PeakEdits;
     QTableView* m_Table;
     ResultTableModel* m_Model;
     QToolBar* m_PlotBar;

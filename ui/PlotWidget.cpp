@@ -47,6 +47,40 @@ void PlotWidget::SetCoordinates(double timeMin, double timeMax, double mvMin, do
     Changed();
 }
 
+QRect PlotWidget::PlotArea() const {
+    return LayOutPlot(rect(), m_Picture, m_Picture.font).plot;
+}
+
+PlotScales PlotWidget::Scales() const {
+    const QRect plot = PlotArea();
+    const std::int32_t rate = m_Picture.doc ? m_Picture.doc->m_ChannelSetup.rate : 20;
+    return PlotScales(m_Picture.view, rate, plot.width(), plot.height());
+}
+
+void PlotWidget::SetGuide(const Guide& guide) {
+    m_Guide = guide;
+    update();
+}
+
+void PlotWidget::PaintGuide(QPainter& painter) const {
+    const QRect plot = PlotArea();
+    painter.save();
+    painter.setClipRect(plot);
+    if (m_Guide.kind == Guide::Kind::Line) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(QColor(Qt::red), 1.5, Qt::DashLine));
+        painter.drawLine(m_Guide.from, m_Guide.to);
+    } else if (m_Guide.kind == Guide::Kind::Span) {
+        const QRect span(QPoint(std::min(m_Guide.from.x(), m_Guide.to.x()), plot.top()),
+                         QPoint(std::max(m_Guide.from.x(), m_Guide.to.x()), plot.bottom()));
+        painter.fillRect(span, QColor(0, 120, 215, 50));
+        painter.setPen(QColor(0, 120, 215));
+        painter.drawLine(span.topLeft(), span.bottomLeft());
+        painter.drawLine(span.topRight(), span.bottomRight());
+    }
+    painter.restore();
+}
+
 void PlotWidget::Redraw() {
     Changed();
 }
@@ -79,7 +113,9 @@ void PlotWidget::paintEvent(QPaintEvent*) {
     }
     QPainter painter(this);
     painter.drawImage(0, 0, m_Cache);
-    const QRect plot = LayOutPlot(rect(), m_Picture, m_Picture.font).plot;
+    if (m_Guide.kind != Guide::Kind::None)
+        PaintGuide(painter);
+    const QRect plot = PlotArea();
     if (m_CursorX >= plot.left() && m_CursorX <= plot.right()) {
         // Inverted, so the line shows on any background and trace colour.
         painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
@@ -95,7 +131,7 @@ void PlotWidget::resizeEvent(QResizeEvent*) {
 void PlotWidget::mouseMoveEvent(QMouseEvent* event) {
     const int oldX = m_CursorX;
     m_CursorX = event->position().toPoint().x();
-    const QRect plot = LayOutPlot(rect(), m_Picture, m_Picture.font).plot;
+    const QRect plot = PlotArea();
     update(QRect(oldX, plot.top(), 1, plot.height()));
     update(QRect(m_CursorX, plot.top(), 1, plot.height()));
     if (plot.width() <= 0 || plot.height() <= 0)

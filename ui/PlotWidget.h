@@ -5,6 +5,7 @@
 // moving the mouse over a day-long run costs one image copy, not a redraw of every sample.
 
 #include <QImage>
+#include <QPoint>
 #include <QWidget>
 
 #include "report/PlotPainter.h"
@@ -21,6 +22,19 @@ public:
     void SetSettings(const DisplaySettings& settings);
     const PlotPicture& Picture() const { return m_Picture; }
     const PlotView& View() const { return m_Picture.view; }
+
+    // Where the chromatogram is drawn, and its scales there (pixels from the area's corner).
+    QRect PlotArea() const;
+    PlotScales Scales() const;
+
+    // What the manual integration draws over the plot while the operator marks it: a line
+    // (a baseline being laid) or a span (a peak being added), in widget pixels; None hides it.
+    struct Guide {
+        enum class Kind { None, Line, Span } kind = Kind::None;
+        QPoint from;
+        QPoint to;
+    };
+    void SetGuide(const Guide& guide);
 
     void Apply(PlotCommand command);
     void ToggleFitted();
@@ -45,8 +59,11 @@ private:
     void Describe();
 
     PlotPicture m_Picture;
+    void PaintGuide(QPainter& painter) const;
+
     QImage m_Cache;  // the plot as last drawn; null when it must be drawn again
     int m_CursorX = -1;
+    Guide m_Guide;
 };
 
 }  // namespace lx

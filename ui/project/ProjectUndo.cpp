@@ -1,8 +1,7 @@
 #include "ui/project/ProjectUndo.h"
 
-#include <QUndoCommand>
-
 #include "core/Archive.h"
+#include "ui/project/SnapshotStep.h"
 
 namespace lx {
 namespace {
@@ -26,21 +25,6 @@ std::vector<std::uint8_t> Stored(const CPrjDoc& project) {
     return ar.Bytes();
 }
 
-class ProjectStep : public QUndoCommand {
-public:
-    ProjectStep(CPrjDoc& project, CPrjDoc before, const QString& text)
-        : QUndoCommand(text), m_Project(project), m_Before(std::move(before)), m_After(project) {}
-
-    void undo() override { Restore(m_Project, m_Before); }
-    // The first redo is the push: the project is already in its new state.
-    void redo() override { Restore(m_Project, m_After); }
-
-private:
-    CPrjDoc& m_Project;
-    CPrjDoc m_Before;
-    CPrjDoc m_After;
-};
-
 }  // namespace
 
 ProjectEdit::ProjectEdit(ProjectSession& session, const QString& text)
@@ -55,7 +39,9 @@ void ProjectEdit::Commit() {
     m_Done = true;
     if (Stored(m_Session.Project()) == Stored(m_Before))
         return;
-    m_Session.Undo().push(new ProjectStep(m_Session.Project(), std::move(m_Before), m_Text));
+    CPrjDoc& project = m_Session.Project();
+    m_Session.Undo().push(new SnapshotStep<CPrjDoc, CPrjDoc>(project, std::move(m_Before), project,
+                                                            &Restore, m_Text));
 }
 
 }  // namespace lx
