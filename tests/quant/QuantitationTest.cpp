@@ -9,6 +9,7 @@
 #include "quant/QuantTexts.h"
 #include "quant/calc/Calibration.h"
 #include "quant/calc/Quantitation.h"
+#include "quant/workflow/PeakComponent.h"
 #include "tests/quant/QuantTestRecords.h"
 #include "tests/support/ScriptedPrompter.h"
 
@@ -265,6 +266,37 @@ TEST(Quantify, TheIntegrationIdentifiesAndQuantifiesWithTheProject) {
     EXPECT_EQ(doc.m_Peaks[2].m_Component, 2);
     for (const auto& p : doc.m_Peaks)
         EXPECT_DOUBLE_EQ(p.m_Content, p.m_AreaPercent * 0.01 / 2);  // normalization, V/W = 1/2
+}
+
+// The three outcomes of a peak renamed in its detail dialog.
+TEST(ChangePeakComponent, ALabelWithoutAProjectAComponentOrNoneWithOne) {
+    SyntheticRunOptions o;
+    o.seed = 12;
+    o.minutes = 20;
+    CTzLabDoc doc = MakeSyntheticRun(o);
+    IntegrateAndQuantify(doc, noPrompts);
+    ASSERT_GT(doc.m_Peaks.size(), 3u);
+    const double areaShare = doc.m_Peaks[1].m_AreaPercent * 0.01;
+    ASSERT_TRUE(ChangePeakComponent(doc, 1, "苯", 7, noPrompts));
+    EXPECT_EQ(doc.m_Peaks[1].m_ComponentName, "苯");
+    EXPECT_EQ(doc.m_Peaks[1].m_Component, -1);  // a label only
+    EXPECT_FALSE(ChangePeakComponent(doc, int(doc.m_Peaks.size()), "x", 7, noPrompts));
+
+    CPrjDoc project;
+    CComponentItem c;
+    c.m_Name = "甲苯";
+    c.m_RetentionTime = 100.0;  // identifies no peak: only the choice names one
+    project.AddComponent(c);
+    const std::int32_t id = project.m_Components[0].m_Id;
+    doc.m_Project = &project;
+    ASSERT_TRUE(ChangePeakComponent(doc, 1, "typed, not taken", id, noPrompts));
+    EXPECT_EQ(doc.m_Peaks[1].m_Component, id);
+    EXPECT_EQ(doc.m_Peaks[1].m_ComponentName, "甲苯");
+    EXPECT_DOUBLE_EQ(doc.m_Peaks[1].m_Content, areaShare);  // quantified again (normalization)
+
+    ASSERT_TRUE(ChangePeakComponent(doc, 1, "甲苯", id + 1, noPrompts));
+    EXPECT_EQ(doc.m_Peaks[1].m_Component, -1);
+    EXPECT_EQ(doc.m_Peaks[1].m_ComponentName, "");
 }
 
 }  // namespace
