@@ -9,7 +9,10 @@ namespace lx {
 namespace {
 
 const char* AlignmentWord(int align) {
-    return align == 1 ? "\\qc" : align == 2 ? "\\qr" : "\\ql";
+    return align == kAlignCentre      ? "\\qc"
+           : align == kAlignRight     ? "\\qr"
+           : align == kAlignJustified ? "\\qj"
+                                      : "\\ql";
 }
 
 // The next code point of `s` from `i`, or -1 for a byte that starts no valid sequence (it is
@@ -75,7 +78,52 @@ std::string RtfEscape(std::string_view utf8) {
     return out;
 }
 
-RtfDocument::RtfDocument(int marginTwips) : m_Margin(marginTwips) {}
+namespace {
+
+// Face names go in the document's code page, as word processors read font tables; a character
+// that code page cannot hold, or that would pair up with its neighbour's bytes (the escapes of
+// undecodable bytes), goes as \uN.
+std::string FontName(std::string_view face) {
+    std::string name;
+    for (std::size_t i = 0; i < face.size();) {
+        const std::size_t start = i;
+        const long c = NextCodePoint(face, i);
+        const std::string_view utf8 = face.substr(start, i - start);
+        if (c < 0x20) {
+            continue;
+        } else if (c == '\\' || c == '{' || c == '}' || c == ';') {
+            name += Format("\\'%02x", static_cast<int>(c));
+        } else if (c < 0x80) {
+            name += static_cast<char>(c);
+        } else if (const std::string gbk = EncodeGbk(utf8);
+                   gbk.size() == 2 && DecodeGbk(gbk) == utf8 && !(c >= 0xF780 && c <= 0xF7FF)) {
+            for (unsigned char b : gbk)
+                name += Format("\\'%02x", b);
+        } else {
+            name += RtfEscape(utf8);
+        }
+    }
+    return name;
+}
+
+std::string PictureGroup(const RtfPicture& picture) {
+    std::string group =
+        Format("{\\pict%s\\picw%d\\pich%d\\picwgoal%d\\pichgoal%d\n",
+               picture.kind == RtfPicture::Kind::Jpeg ? "\\jpegblip" : "\\pngblip",
+               picture.pixelWidth, picture.pixelHeight, picture.widthTwips, picture.heightTwips);
+    static const char* kHex = "0123456789abcdef";
+    for (std::size_t i = 0; i < picture.bytes.size(); ++i) {
+        group += kHex[picture.bytes[i] >> 4];
+        group += kHex[picture.bytes[i] & 0xF];
+        if (i % 64 == 63)
+            group += '\n';
+    }
+    return group + "}";
+}
+
+}  // namespace
+
+RtfDocument::RtfDocument(const RtfPage& page) : m_Page(page) {}
 
 int RtfDocument::FontIndex(const std::string& face) {
     const auto at = std::find(m_Fonts.begin(), m_Fonts.end(), face);
@@ -97,46 +145,60 @@ void RtfDocument::Paragraph(const std::string& text, const LogFont& font, std::i
                             int align) {
     // The settings' font heights are pixels of a 96-dpi screen; RTF sizes are half points.
     const int height = font.height < 0 ? -font.height : font.height;
-    const int halfPoints = std::max(2, (height == 0 ? 12 : height) * 3 / 2);
-    m_Body +=
-        Format("\\pard%s\\f%d\\fs%d\\cf%d%s%s%s ", AlignmentWord(align), FontIndex(font.faceName),
-               halfPoints, ColourIndex(colour), font.weight >= 600 ? "\\b" : "\\b0",
-               font.italic ? "\\i" : "\\i0", font.underline ? "\\ul" : "\\ulnone");
-    m_Body += RtfEscape(text) + "\\par\n";
+    RtfRun run;
+    run.format.face = font.faceName;
+    run.format.halfPoints = std::max(2, (height == 0 ? 12 : height) * 3 / 2);
+    run.format.bold = font.weight >= 600;
+    run.format.italic = font.italic != 0;
+    run.format.underline = font.underline != 0;
+    run.format.colour = colour;
+    run.text = text;
+    Paragraph(RtfParagraph{align, {std::move(run)}});
 }
 
 void RtfDocument::Picture(const std::vector<std::uint8_t>& png, int pixelWidth, int pixelHeight,
                           int widthTwips, int heightTwips, int align) {
-    m_Body += Format("\\pard%s{\\pict\\pngblip\\picw%d\\pich%d\\picwgoal%d\\pichgoal%d\n",
-                     AlignmentWord(align), pixelWidth, pixelHeight, widthTwips, heightTwips);
-    static const char* kHex = "0123456789abcdef";
-    for (std::size_t i = 0; i < png.size(); ++i) {
-        m_Body += kHex[png[i] >> 4];
-        m_Body += kHex[png[i] & 0xF];
-        if (i % 64 == 63)
-            m_Body += '\n';
+    RtfRun run;
+    run.picture =
+        RtfPicture{RtfPicture::Kind::Png, png, pixelWidth, pixelHeight, widthTwips, heightTwips};
+    Paragraph(RtfParagraph{align, {std::move(run)}});
+}
+
+void RtfDocument::Paragraph(const RtfParagraph& paragraph) {
+    m_Body += Format("\\pard%s", AlignmentWord(paragraph.align));
+    for (const RtfRun& run : paragraph.runs) {
+        if (run.picture) {
+            m_Body += PictureGroup(*run.picture);
+            continue;
+        }
+        const RtfCharFormat& f = run.format;
+        m_Body += Format("\\f%d\\fs%d\\cf%d%s%s%s ", FontIndex(f.face), f.halfPoints,
+                         f.colour ? ColourIndex(*f.colour) : 0, f.bold ? "\\b" : "\\b0",
+                         f.italic ? "\\i" : "\\i0", f.underline ? "\\ul" : "\\ulnone");
+        m_Body += RtfEscape(run.text);
     }
-    m_Body += "}\\par\n";
+    m_Body += "\\par\n";
 }
 
 std::string RtfDocument::Text() const {
     std::string rtf = "{\\rtf1\\ansi\\ansicpg936\\deff0\\uc1\n{\\fonttbl";
-    for (std::size_t f = 0; f < m_Fonts.size(); ++f) {
-        // Face names go in the document's code page, as word processors read font tables.
-        std::string face;
-        for (unsigned char b : EncodeGbk(m_Fonts[f]))
-            face += b < 0x80 && b != '\\' && b != '{' && b != '}' && b != ';'
-                        ? std::string(1, static_cast<char>(b))
-                        : Format("\\'%02x", b);
-        rtf += Format("{\\f%zu\\fnil\\fcharset134 %s;}", f, face.c_str());
-    }
+    for (std::size_t f = 0; f < m_Fonts.size(); ++f)
+        rtf += Format("{\\f%zu\\fnil\\fcharset134 %s;}", f, FontName(m_Fonts[f]).c_str());
     rtf += "}\n{\\colortbl;";
     for (std::int32_t c : m_Colours)
         rtf += Format("\\red%d\\green%d\\blue%d;", c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
     rtf += "}\n";
-    rtf += Format("\\paperw11906\\paperh16838\\margl%d\\margr%d\\margt%d\\margb%d\n", m_Margin,
-                  m_Margin, m_Margin, m_Margin);
+    const RtfPage& p = m_Page;
+    rtf += Format("\\paperw%d\\paperh%d\\margl%d\\margr%d\\margt%d\\margb%d\n", p.paperWidth,
+                  p.paperHeight, p.margins[0], p.margins[2], p.margins[1], p.margins[3]);
     return rtf + m_Body + "}\n";
+}
+
+std::string RtfOf(const RtfContent& content) {
+    RtfDocument rtf(content.page);
+    for (const RtfParagraph& paragraph : content.paragraphs)
+        rtf.Paragraph(paragraph);
+    return rtf.Text();
 }
 
 }  // namespace lx
