@@ -27,6 +27,11 @@ Overlay* OverlayList::Current() {
     return m_Current < 0 ? nullptr : m_Overlays[static_cast<std::size_t>(m_Current)].get();
 }
 
+void OverlayList::SetCurrent(int index) {
+    if (index >= 0 && static_cast<std::size_t>(index) < m_Overlays.size())
+        m_Current = index;
+}
+
 void OverlayList::ApplyOffsets(std::size_t k) {
     const auto step = static_cast<std::int32_t>(12 * k);
     m_Overlays[k]->m_OffsetX = m_Staggered ? step : 0;

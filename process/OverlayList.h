@@ -38,6 +38,8 @@ public:
     int CurrentIndex() const { return m_Current; }
     // The current overlay, or nullptr.
     Overlay* Current();
+    // The operator picks the overlay the commands work on; an index outside the list is ignored.
+    void SetCurrent(int index);
 
     // Before a command: the active view's document heads the list (an empty list takes it as
     // entry 0; another head is pushed back one place). The current overlay stays the same.

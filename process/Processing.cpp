@@ -79,9 +79,12 @@ CTzLabDoc Subtract(const CTzLabDoc& a, const CTzLabDoc& b, Prompter& prompter) {
     return MakeResult(a, SubtractSamples(SamplesOf(a), SamplesOf(b)), prompter);
 }
 
+std::int32_t BaselineShift(const CTzLabDoc& doc, double mv, bool autoZero) {
+    return autoZero ? (doc.m_Samples.empty() ? 0 : doc.m_Samples.At(0)) : TruncToInt(mv * 1000.0);
+}
+
 bool ShiftBaseline(CTzLabDoc& doc, double mv, bool autoZero, Prompter& prompter) {
-    const std::int32_t c =
-        autoZero ? (doc.m_Samples.empty() ? 0 : doc.m_Samples.At(0)) : TruncToInt(mv * 1000.0);
+    const std::int32_t c = BaselineShift(doc, mv, autoZero);
     if (c == 0)
         return false;
     std::int32_t* s = doc.m_Samples.data();

@@ -31,9 +31,13 @@ CTzLabDoc Derivative(const CTzLabDoc& source, Prompter& prompter);
 CTzLabDoc Add(const CTzLabDoc& a, const CTzLabDoc& b, Prompter& prompter);
 CTzLabDoc Subtract(const CTzLabDoc& a, const CTzLabDoc& b, Prompter& prompter);
 
-// Subtracts c uV from every sample: c = the first sample with `autoZero`, else
-// trunc(mv x 1000). Nothing happens (false) when c is 0; otherwise the display range follows
-// the samples (a flat result without margin) and the chromatogram is integrated again.
+// The c uV a baseline shift subtracts: the first sample with `autoZero` (0 without samples),
+// else trunc(mv x 1000). The desktop asks first, so a shift of 0 makes no undo step.
+std::int32_t BaselineShift(const CTzLabDoc& doc, double mv, bool autoZero);
+
+// Subtracts BaselineShift() uV from every sample. Nothing happens (false) when it is 0;
+// otherwise the display range follows the samples (a flat result without margin) and the
+// chromatogram is integrated again.
 bool ShiftBaseline(CTzLabDoc& doc, double mv, bool autoZero, Prompter& prompter);
 
 }  // namespace lx
