@@ -1,5 +1,6 @@
 // The desktop's speed where an operator feels it: opening a long run (1,000,000 samples) to its
-// first painted analysis window, each repaint after a zoom or pan on it, two channels fed a
+// first painted analysis window, each repaint after a zoom or pan on it, a manual integration
+// edit on it (integration, replay of the earlier edits, table and plot repainted), two channels fed a
 // whole day of values as fast as the machine allows (the time per value must stay flat from
 // the first hour to the last, the memory grow by the samples only), and the processor an idle
 // workstation uses with both channel windows open on the demo signal.
@@ -9,6 +10,8 @@
 #include <QDir>
 #include <QFile>
 #include <QMdiArea>
+#include <QTableView>
+#include <QUndoStack>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -22,10 +25,12 @@
 #include "core/SyntheticRun.h"
 #include "core/TzdFile.h"
 #include "peaks/Integration.h"
+#include "peaks/ManualEvents.h"
 #include "ui/AnalysisWindow.h"
 #include "ui/ChannelWindow.h"
 #include "ui/LivePlot.h"
 #include "ui/PlotWidget.h"
+#include "ui/edit/PeakEditCommands.h"
 
 namespace {
 
@@ -111,6 +116,37 @@ void BM_ZoomAndPanRepaint(benchmark::State& state) {
     CloseAll(*desk.window);
 }
 BENCHMARK(BM_ZoomAndPanRepaint)->Unit(benchmark::kMillisecond);
+
+// From the mouse release to the repainted plot and table: an edit is integrated with the ten
+// corrections made before it replayed, quantified, pushed as an undo step and shown.
+void BM_ManualEditToRepaint(benchmark::State& state) {
+    Desk& desk = TheDesk();
+    lx::AnalysisWindow* window = desk.window->OpenChromatogram(desk.longRun);
+    lx::CTzLabDoc& doc = window->Document();
+    for (int k = 10; k < 20; ++k) {
+        doc.m_SelectedPeak = k;
+        window->PeakEdits().Edit(lx::kEventMoveApex, doc.m_Peaks[std::size_t(k)].m_Apex + 1);
+    }
+    const int edited = 50;
+    std::size_t accepted = 0;
+    for (auto _ : state) {
+        doc.m_SelectedPeak = edited;
+        const std::size_t before = doc.m_ManualEvents.size();
+        window->PeakEdits().Edit(lx::kEventMoveEnd, doc.m_Peaks[edited].m_End - 2);
+        window->Plot()->repaint();
+        window->Table()->viewport()->repaint();
+        state.PauseTiming();
+        accepted += doc.m_ManualEvents.size() > before;
+        window->Undo().undo();
+        state.ResumeTiming();
+    }
+    state.counters["peaks"] = double(doc.m_Peaks.size());
+    state.counters["events replayed"] = double(doc.m_ManualEvents.size());
+    state.counters["accepted"] = double(accepted) / double(state.iterations());
+    window->SetModified(false);
+    CloseAll(*desk.window);
+}
+BENCHMARK(BM_ManualEditToRepaint)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 // A day at 20 values a second on both channels, fed through the channel documents (journal
 // included) and their live plots, with the window's events handled every simulated second.
