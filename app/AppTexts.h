@@ -22,6 +22,7 @@ inline constexpr Text kViewMenu{"查看(&V)", "&View"};
 inline constexpr Text kToolBar{"工具栏(&T)", "&Toolbar"};
 inline constexpr Text kStatusBar{"状态栏(&S)", "&Status Bar"};
 inline constexpr Text kBrowser{"文件窗口(&W)", "&Workbench"};
+inline constexpr Text kReportWindow{"分析报告(&P)", "Analysis &Report"};
 inline constexpr Text kResultDisplay{"结果显示设置(&R)", "&Result Display..."};
 inline constexpr Text kColours{"颜色设置", "Colours..."};
 inline constexpr Text kLabelMenu{"色谱峰标识", "Peak Labels"};
@@ -71,9 +72,6 @@ inline constexpr Text kBRunning{"通道B正在采集, 不能退出!",
 inline constexpr Text kUnknownKind{
     "文件[%s]不是本工作站的图谱、分析方法或报告文件!",
     "The file [%s] is not a chromatogram, method or report of this workstation!"};
-inline constexpr Text kReportNotYet{
-    "报告文件[%s]需在报告窗口中打开, 本版本尚不能打开报告文件!",
-    "The report [%s] opens in the report window, which this version does not have yet!"};
 inline constexpr Text kRecoverQuestion{
     "上次采样没有正常结束, 采样记录[%s]中保存着它的数据。\n是否现在恢复并保存为图谱文件?",
     "A run did not end normally; its values are kept in [%s].\nRecover it now and save it as "

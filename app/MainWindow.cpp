@@ -34,6 +34,7 @@
 #include "core/TzdFile.h"
 #include "ui/AnalysisWindow.h"
 #include "ui/ChannelWindow.h"
+#include "ui/report/ReportWindow.h"
 #include "ui/FileBrowser.h"
 #include "ui/SettingsDialogs.h"
 #include "ui/Widgets.h"
@@ -141,6 +142,7 @@ void MainWindow::BuildMenus() {
     toggleStatus->setChecked(true);
     connect(toggleStatus, &QAction::toggled, statusBar(), &QWidget::setVisible);
     view->addSeparator();
+    view->addAction(T(app::kReportWindow), this, &MainWindow::ShowReport);
     view->addAction(T(app::kResultDisplay), this, &MainWindow::AskResultDisplay);
     view->addAction(T(app::kColours), this, &MainWindow::AskColours);
     QMenu* labels = view->addMenu(T(app::kLabelMenu));
@@ -267,6 +269,15 @@ QList<AnalysisWindow*> MainWindow::AnalysisWindows() const {
     return windows;
 }
 
+ReportWindow* MainWindow::ShowReport() {
+    if (!m_Report) {
+        m_Report = new ReportWindow(m_Settings.pageMargins, m_Prompter);
+        AddChild(m_Report);
+    }
+    m_Workspace->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(m_Report->parentWidget()));
+    return m_Report;
+}
+
 AnalysisWindow* MainWindow::ActiveAnalysis() const {
     QMdiSubWindow* window = m_Workspace->activeSubWindow();
     return window ? qobject_cast<AnalysisWindow*>(window->widget()) : nullptr;
@@ -292,6 +303,9 @@ void MainWindow::ChildActivated(QMdiSubWindow* window) {
     } else if (auto* curve = qobject_cast<StandardCurveWindow*>(child)) {
         menus = curve->Menus();
         bar = curve->ToolBar();
+    } else if (auto* report = qobject_cast<ReportWindow*>(child)) {
+        menus = report->Menus();
+        bar = report->ToolBar();
     }
     QAction* before = menuBar()->actions().at(menuBar()->actions().size() - 2);  // "窗口"
     for (QMenu* menu : menus) {
@@ -328,8 +342,8 @@ void MainWindow::OpenFiles(const QStringList& paths) {
                 m_ProjectControl->Open(path);
                 break;
             case DocumentKind::Report:
-                m_Prompter.Inform(Format(Tr(app::kReportNotYet), path.toUtf8().constData()),
-                                  Prompter::Icon::Information);
+                if (ReportWindow* report = ShowReport(); report->MaybeSave())
+                    report->Open(path);
                 break;
             case DocumentKind::Unknown:
                 m_Prompter.Inform(Format(Tr(app::kUnknownKind), path.toUtf8().constData()),
@@ -358,6 +372,9 @@ AnalysisWindow* MainWindow::ShowRecord(std::unique_ptr<CTzLabDoc> record) {
     const bool unsaved = record->m_PathName.empty();
     auto* window = new AnalysisWindow(std::move(record), m_Settings.display, m_Prompter);
     window->m_ParameterBuffer = &m_Clipboard;
+    window->m_ToReport = [this](const std::string& rtf, const QString& name) {
+        ShowReport()->AppendReport(rtf, name);
+    };
     window->m_SessionOf = [this](const ProjectLink* link) {
         return m_ProjectControl->SessionOf(dynamic_cast<const CPrjDoc*>(link));
     };

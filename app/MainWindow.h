@@ -31,6 +31,7 @@ class QTreeWidget;
 namespace lx {
 
 class AnalysisWindow;
+class ReportWindow;
 class FileBrowser;
 
 class MainWindow : public QMainWindow, public ProjectHost {
@@ -58,6 +59,8 @@ public:
     ChannelWindow* OpenChannel(int channel) override;
     ChannelWindow* Channel(int channel) const override { return m_Channels[channel]; }
     AnalysisWindow* ActiveAnalysis() const;
+    // "分析报告(&P)": the workstation's one report window, opened when there is none.
+    ReportWindow* ShowReport();
     QMdiArea* Workspace() const { return m_Workspace; }
     ProjectController& Projects() { return *m_ProjectControl; }
     int HoldLength() const { return m_HoldLength; }
@@ -112,6 +115,7 @@ private:
     std::unique_ptr<CCommPort> m_Link;
     std::unique_ptr<CDatReceiver> m_Receiver;
     std::array<QPointer<ChannelWindow>, 2> m_Channels;
+    QPointer<ReportWindow> m_Report;
     std::array<std::unique_ptr<ProjectEdit>, 2> m_RunSteps;
 
     QMdiArea* m_Workspace;

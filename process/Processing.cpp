@@ -95,4 +95,17 @@ bool ShiftBaseline(CTzLabDoc& doc, double mv, bool autoZero, Prompter& prompter)
     return true;
 }
 
+bool RemoveDrift(CTzLabDoc& doc, std::int32_t a, std::int32_t va, std::int32_t b, std::int32_t vb,
+                 Prompter& prompter) {
+    if (a == b || va == vb)
+        return false;
+    const double slope = (double(vb) - va) / (double(b) - a);
+    std::int32_t* s = doc.m_Samples.data();
+    for (std::size_t i = 0; i < doc.m_Samples.size(); ++i)
+        s[i] = SaturateToInt(std::int64_t{s[i]} - std::int64_t((double(i) - a) * slope));
+    SetDisplayRange(doc, 0);
+    IntegrateAndQuantify(doc, prompter);
+    return true;
+}
+
 }  // namespace lx

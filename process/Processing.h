@@ -40,4 +40,12 @@ std::int32_t BaselineShift(const CTzLabDoc& doc, double mv, bool autoZero);
 // chromatogram is integrated again.
 bool ShiftBaseline(CTzLabDoc& doc, double mv, bool autoZero, Prompter& prompter);
 
+// Drift correction: the line the operator laid along a drifting baseline, from sample `a` at
+// `va` uV to sample `b` at `vb` uV, is made level with its start: every sample loses the line's
+// rise (or gains its fall) at its index, truncated to whole uV. Nothing happens (false) for a
+// level line or a = b; otherwise the display range follows the samples and the chromatogram is
+// integrated again.
+bool RemoveDrift(CTzLabDoc& doc, std::int32_t a, std::int32_t va, std::int32_t b, std::int32_t vb,
+                 Prompter& prompter);
+
 }  // namespace lx

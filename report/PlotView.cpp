@@ -145,6 +145,10 @@ std::int64_t PlotScales::IndexAt(int x) const {
     return m_FirstIndex + std::llround(x * m_SamplesPerPixel);
 }
 
+std::int32_t PlotScales::ValueAt(int y) const {
+    return std::int32_t(std::llround(m_SignalMax - y * m_UnitsPerPixel));
+}
+
 int PlotScales::Y(std::int32_t value) const {
     if (m_UnitsPerPixel == 0.0)
         return 0;

@@ -83,8 +83,10 @@ public:
     // Truncated toward zero, then clamped.
     int X(std::int64_t index) const;
     int Y(std::int32_t value) const;
-    // The sample index nearest to pixel column `x` (the inverse of X).
+    // The sample index nearest to pixel column `x`, and the level at pixel row `y` (the
+    // inverses of X and Y).
     std::int64_t IndexAt(int x) const;
+    std::int32_t ValueAt(int y) const;
 
     std::int32_t m_FirstIndex = 0;
     std::int32_t m_LastIndex = 0;

@@ -31,7 +31,12 @@
 #include "ui/UiTexts.h"
 #include "ui/Widgets.h"
 #include "ui/components/ComponentCommands.h"
+#include "report/TextReport.h"
+#include "ui/edit/AnalysisOverlays.h"
 #include "ui/edit/ChromatogramEdit.h"
+#include "ui/edit/PeakEditTool.h"
+#include "ui/overlays/OverlayCommands.h"
+#include "ui/overlays/OverlayPanel.h"
 #include "ui/edit/PeakEditCommands.h"
 #include "ui/project/ProjectUndo.h"
 #include "ui/sheets/ParameterSheet.h"
@@ -59,6 +64,11 @@ AnalysisWindow::AnalysisWindow(std::unique_ptr<CTzLabDoc> doc, const DisplaySett
         m_Table->selectRow(m_Model->RowOf(m_Doc->m_SelectedPeak));
         m_Plot->Redraw();
     });
+    m_Overlays = new AnalysisOverlays(*m_Doc, *m_Plot, *m_Undo, m_Prompter, this);
+    connect(&m_PeakEdits->Tool(), &PeakEditTool::LineLaid, m_Overlays,
+            &AnalysisOverlays::LayLine);
+    connect(m_Overlays, &AnalysisOverlays::UndoAboutToClear, this,
+            [this] { m_Unsaved = IsModified(); });
     // Undo and redo put another chromatogram state in place: show it.
     connect(m_Undo, &QUndoStack::indexChanged, this, &AnalysisWindow::Refresh);
     connect(m_Undo, &QUndoStack::cleanChanged, this, &AnalysisWindow::UpdateTitle);
@@ -74,8 +84,15 @@ AnalysisWindow::AnalysisWindow(std::unique_ptr<CTzLabDoc> doc, const DisplaySett
             [this](const QModelIndex& current) { SelectRow(current.row()); });
     connect(m_Plot, &PlotWidget::CursorMoved, this, &AnalysisWindow::CursorMoved);
 
+    // The overlay list sits beside the plot, shown once a second chromatogram joins.
+    auto* plotRow = new QSplitter(Qt::Horizontal);
+    plotRow->addWidget(m_Plot);
+    plotRow->addWidget(m_Overlays->Panel());
+    plotRow->setStretchFactor(0, 4);
+    plotRow->setStretchFactor(1, 1);
+    plotRow->setChildrenCollapsible(false);
     auto* splitter = new QSplitter(Qt::Vertical);
-    splitter->addWidget(m_Plot);
+    splitter->addWidget(plotRow);
     splitter->addWidget(m_Table);
     splitter->setStretchFactor(0, 3);
     splitter->setStretchFactor(1, 1);
@@ -174,6 +191,10 @@ void AnalysisWindow::BuildCommands() {
     chromatogram->addAction(T(ui::kPictureToBmp), this, &AnalysisWindow::SavePictureBmp);
 
     auto* data = new QMenu(T(ui::kDataMenu));
+    data->addActions(m_Overlays->Commands().Actions());
+    data->addActions(m_PeakEdits->OverlayModes());
+    data->addSeparator();
+    data->addAction(T(ui::kOutputReport), this, &AnalysisWindow::OutputReport);
     data->addAction(T(ui::kTextFile), this, &AnalysisWindow::ExportText);
     data->addAction(T(ui::kExportPdf), this, &AnalysisWindow::ExportPdf);
 
@@ -353,10 +374,12 @@ bool AnalysisWindow::MaybeSave() {
 }
 
 void AnalysisWindow::closeEvent(QCloseEvent* event) {
-    if (MaybeSave())
-        event->accept();
-    else
+    if (!MaybeSave()) {
         event->ignore();
+        return;
+    }
+    m_Overlays->Commands().OfferToSaveAll();
+    event->accept();
 }
 
 namespace {
@@ -444,6 +467,23 @@ void AnalysisWindow::SavePictureBmp() {
         SaveBmp(RenderPlotImage(m_Plot->Picture(), PictureSize(*m_Plot)), withSuffix.toStdString());
     if (!saved.ok())
         m_Prompter.Inform(saved.error(), Prompter::Icon::Error);
+}
+
+void AnalysisWindow::OutputReport() {
+    if (!m_ToReport)
+        return;
+    TextReportRequest request;
+    request.doc = m_Doc.get();
+    request.fileName = FileName();
+    request.viewAllPeaks = m_Settings.viewAllPeaks;
+    request.picture = RenderPlotImage(m_Plot->Picture(), PictureSize(*m_Plot));
+    // The chromatogram's folder and title, and "_报告".
+    const QFileInfo file(Path());
+    const QString title = m_Doc->m_PathName.empty()
+                              ? QString::fromStdString(FileName())
+                              : file.absolutePath() + "/" + file.completeBaseName();
+    const QString name = title + T(ui::kReportSuffix);
+    m_ToReport(TextReportRtf(request), name);
 }
 
 }  // namespace lx

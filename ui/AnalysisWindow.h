@@ -23,6 +23,7 @@ class QUndoStack;
 
 namespace lx {
 
+class AnalysisOverlays;
 class PeakEditCommands;
 class PlotWidget;
 class ProjectSession;
@@ -45,6 +46,7 @@ public:
     // Every change to the chromatogram, one step each; clean when it is as saved.
     QUndoStack& Undo() const { return *m_Undo; }
     PeakEditCommands& PeakEdits() const { return *m_PeakEdits; }
+    AnalysisOverlays& Overlays() const { return *m_Overlays; }
 
     // The menus it adds to the main window's while it is active, and its plot toolbar.
     QList<QMenu*> Menus() const { return m_Menus; }
@@ -71,6 +73,7 @@ public:
     void CopyData();
     void CopyPicture();
     void SavePictureBmp();
+    void OutputReport();
     // The component and reference-peak commands on the selected peak, for the chromatogram's
     // open project; each is one step of the project's undo stack.
     void AddComponent();
@@ -89,6 +92,9 @@ public:
     std::function<ProjectSession*(const ProjectLink*)> m_SessionOf;
     // The program-wide parameter buffer the sheet's template exchange fills.
     ParameterBuffer* m_ParameterBuffer = nullptr;
+    // "输出分析报告(&O)": the report (an RTF document) and the name it proposes, for the
+    // workstation's report window.
+    std::function<void(const std::string& rtf, const QString& name)> m_ToReport;
 
     // Asks whether to save a change: true when the window may close.
     bool MaybeSave();
@@ -119,6 +125,7 @@ private:
     QUndoStack* m_Undo;
     PlotWidget* m_Plot;
     PeakEditCommands* m_PeakEdits;
+    AnalysisOverlays* m_Overlays;
     QTableView* m_Table;
     ResultTableModel* m_Model;
     QToolBar* m_PlotBar;

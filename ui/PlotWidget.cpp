@@ -30,6 +30,11 @@ void PlotWidget::SetSettings(const DisplaySettings& settings) {
     Changed();
 }
 
+void PlotWidget::SetOverlays(std::vector<PlotOverlay> overlays) {
+    m_Picture.overlays = std::move(overlays);
+    Changed();
+}
+
 void PlotWidget::Apply(PlotCommand command) {
     m_Picture.view.Apply(command);
     Changed();

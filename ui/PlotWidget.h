@@ -20,6 +20,8 @@ public:
     // The chromatogram shown (not owned; may be null) and the settings it is drawn with.
     void SetDocument(const CTzLabDoc* doc);
     void SetSettings(const DisplaySettings& settings);
+    // Further chromatograms drawn under it (not owned).
+    void SetOverlays(std::vector<PlotOverlay> overlays);
     const PlotPicture& Picture() const { return m_Picture; }
     const PlotView& View() const { return m_Picture.view; }
 

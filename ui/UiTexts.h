@@ -48,6 +48,8 @@ inline constexpr Text kUseTimeProgram{"使用时间程序", "Use time program"};
 inline constexpr Text kResultTableName{"分析结果", "Results"};
 inline constexpr Text kChromatogramMenu{"图谱处理(&I)", "&Chromatogram"};
 inline constexpr Text kDataMenu{"数据处理(&C)", "&Data"};
+inline constexpr Text kOutputReport{"输出分析报告(&O)", "&Output Report"};
+inline constexpr Text kReportSuffix{"_报告", "_Report"};
 inline constexpr Text kPeakDetect{"峰检测(&D)", "Peak &Detection..."};
 inline constexpr Text kParameters{"参数设置(&S)", "Para&meters..."};
 inline constexpr Text kAddComponent{"添加组份(&P)", "Add Com&ponent..."};

@@ -194,5 +194,22 @@ TEST(Processing, BaselineShift) {
     EXPECT_FALSE(ShiftBaseline(empty, 0, true, noPrompts));
 }
 
+// A run on a baseline rising 1 uV a sample, corrected by a line laid along it from sample 100
+// to sample 300: the baseline is level again, the peak unchanged on it.
+TEST(Processing, DriftCorrectionLevelsTheLineLaidAlongTheBaseline) {
+    CTzLabDoc doc = Source();
+    const SampleArray level = doc.m_Samples;
+    const double area = doc.m_Peaks[0].m_Area;
+    for (std::size_t i = 0; i < doc.m_Samples.size(); ++i)
+        doc.m_Samples.SetAt(i, level.At(std::ptrdiff_t(i)) + std::int32_t(i));
+    const std::int32_t a = 100, b = 300;
+    ASSERT_TRUE(RemoveDrift(doc, a, doc.m_Samples.At(a), b, doc.m_Samples.At(b), noPrompts));
+    for (std::size_t i = 0; i < doc.m_Samples.size(); i += 53)
+        EXPECT_EQ(doc.m_Samples.At(std::ptrdiff_t(i)), level.At(std::ptrdiff_t(i)) + a);
+    EXPECT_NEAR(doc.m_Peaks[0].m_Area, area, std::abs(area) * 1e-9);
+    EXPECT_FALSE(RemoveDrift(doc, 5, 10, 5, 20, noPrompts));  // no run
+    EXPECT_FALSE(RemoveDrift(doc, 5, 10, 9, 10, noPrompts));  // already level
+}
+
 }  // namespace
 }  // namespace lx

@@ -19,6 +19,8 @@ inline constexpr Text kAddPeak{"增加峰", "Add Peak"};
 inline constexpr Text kDeletePeak{"删除峰", "Delete Peak"};
 inline constexpr Text kNegativePeak{"设置当前峰为负峰", "Set Peak Negative"};
 inline constexpr Text kPeakDetails{"设置峰属性", "Peak Attributes..."};
+inline constexpr Text kMoveOverlay{"移动当前图谱", "Move Current Chromatogram"};
+inline constexpr Text kDriftCorrection{"漂移校正(&P)", "Drift Correction"};
 
 inline constexpr Text kDeletePeakQuestion{"是否删除当前所选峰[%1.3f -- %s]!",
                                           "Delete the selected peak [%1.3f -- %s]?"};

@@ -70,18 +70,23 @@ PeakEditCommands::PeakEditCommands(PlotWidget& plot, CTzLabDoc& doc, QUndoStack&
 void PeakEditCommands::BuildMenu() {
     m_Menu = new QMenu(T(edit::kIntegrationMenu));
     m_Modes = new QActionGroup(this);
-    for (const ModeCommand& command : kModes) {
-        QAction* action = m_Menu->addAction(T(command.text));
+    auto addMode = [this](const ModeCommand& command) {
+        auto* action = new QAction(T(command.text), this);
         action->setCheckable(true);
-        action->setChecked(command.mode == 0);
         action->setData(command.mode);
         m_Modes->addAction(action);
         connect(action, &QAction::triggered, this, [this, mode = command.mode] { SetMode(mode); });
-    }
+        return action;
+    };
+    for (const ModeCommand& command : kModes)
+        m_Menu->addAction(addMode(command));
+    m_Modes->actions().constFirst()->setChecked(true);
+    m_OverlayModes = {addMode({edit::kMoveOverlay, PeakEditTool::kMoveOverlay}),
+                      addMode({edit::kDriftCorrection, PeakEditTool::kDriftCorrection})};
     m_Menu->addSeparator();
     m_Menu->addAction(T(edit::kDeletePeak), this, &PeakEditCommands::DeleteSelectedPeak);
     m_Menu->addAction(T(edit::kPeakDetails), this, &PeakEditCommands::ShowPeakDetails);
-    for (QAction* action : m_Menu->actions())
+    for (QAction* action : m_Menu->actions() + m_OverlayModes)
         action->setObjectName(CommandName(action->text()));
 }
 

@@ -4,6 +4,7 @@
 // manual event, integrated again (identification and quantitation included) and pushed as one
 // step on the window's undo stack; a refused one changes and records nothing.
 
+#include <QList>
 #include <QObject>
 
 #include <cstdint>
@@ -11,6 +12,7 @@
 #include "core/CTzLabDoc.h"
 #include "core/Prompter.h"
 
+class QAction;
 class QActionGroup;
 class QMenu;
 class QUndoStack;
@@ -30,6 +32,9 @@ public:
 
     // The menu of the commands; the window that shows it deletes it with its other menus.
     QMenu* Menu() const { return m_Menu; }
+    // "移动当前图谱" and "漂移校正(&P)": modes of the same mouse, shown with the overlay
+    // commands.
+    QList<QAction*> OverlayModes() const { return m_OverlayModes; }
     PeakEditTool& Tool() const { return *m_Tool; }
 
     // The commands, as the menu and the mouse run them.
@@ -57,6 +62,7 @@ private:
     PeakEditTool* m_Tool;
     QMenu* m_Menu;
     QActionGroup* m_Modes;
+    QList<QAction*> m_OverlayModes;
 };
 
 }  // namespace lx

@@ -25,6 +25,10 @@ bool PeakEditTool::LaysBaseline() const {
     return m_Mode >= kEventObliqueCut && m_Mode <= kEventForcedBaseline;
 }
 
+bool PeakEditTool::LaysLine() const {
+    return LaysBaseline() || m_Mode == kMoveOverlay || m_Mode == kDriftCorrection;
+}
+
 std::int32_t PeakEditTool::SampleAt(QPoint at) const {
     const CTzLabDoc* doc = m_Plot.Picture().doc;
     const QRect plot = m_Plot.PlotArea();
@@ -94,6 +98,8 @@ bool PeakEditTool::Press(QPoint at) {
     } else if (m_Mode == kEventAddPeak) {
         m_Anchor = at;
         m_FirstSample = sample;
+    } else if (LaysLine()) {
+        m_Anchor = at;
     } else {
         emit EditRequested(m_Mode, sample, -1);
         return true;
@@ -109,7 +115,7 @@ void PeakEditTool::Drag(QPoint at) {
     if (inside != at)
         QCursor::setPos(m_Plot.mapToGlobal(inside));
     PlotWidget::Guide guide;
-    guide.kind = LaysBaseline() ? PlotWidget::Guide::Kind::Line : PlotWidget::Guide::Kind::Span;
+    guide.kind = LaysLine() ? PlotWidget::Guide::Kind::Line : PlotWidget::Guide::Kind::Span;
     guide.from = m_Anchor;
     guide.to = inside;
     m_Plot.SetGuide(guide);
@@ -118,8 +124,13 @@ void PeakEditTool::Drag(QPoint at) {
 void PeakEditTool::Release(QPoint at) {
     const std::int32_t sample = SampleAt(Confined(at));
     const std::int32_t first = m_FirstSample;
+    const QPoint corner = m_Plot.PlotArea().topLeft();
+    const QPoint from = m_Anchor - corner, to = Confined(at) - corner;
     Cancel();
-    if (m_Mode == kEventAddPeak) {
+    if (m_Mode == kMoveOverlay || m_Mode == kDriftCorrection) {
+        if (from != to)
+            emit LineLaid(m_Mode, from, to);
+    } else if (m_Mode == kEventAddPeak) {
         if (sample != first)
             emit EditRequested(m_Mode, std::min(first, sample), std::max(first, sample));
     } else {

@@ -8,7 +8,9 @@
 //   pressing starts a line from the selected peak's baseline start that follows the pointer,
 //   the pointer cannot leave the plot meanwhile, and releasing lays the baseline up to the
 //   sample released on; Escape drops it;
-// - adding a peak: a drag marks its span.
+// - adding a peak: a drag marks its span;
+// - moving the current overlay and correcting drift: a drag lays a line, from where the
+//   overlay is taken to where it goes, or along the drifting baseline.
 //
 // The requests carry sample indices only, so what the window records is what the replay of the
 // saved file will do.
@@ -25,9 +27,13 @@ class PlotWidget;
 class PeakEditTool : public QObject {
     Q_OBJECT
 public:
+    // The modes that are no manual event.
+    static constexpr int kMoveOverlay = 100;
+    static constexpr int kDriftCorrection = 101;
+
     explicit PeakEditTool(PlotWidget& plot);
 
-    // A manual event type (1 to 9, 12), or 0 for selecting.
+    // A manual event type (1 to 9, 12), one of the modes above, or 0 for selecting.
     void SetMode(int mode);
     int Mode() const { return m_Mode; }
 
@@ -36,6 +42,8 @@ signals:
     void PeakDoubleClicked(std::int32_t sample);
     // An edit of `type` at sample `x`; for adding a peak the span x..spanEnd.
     void EditRequested(int type, std::int32_t x, std::int32_t spanEnd);
+    // A line laid in kMoveOverlay or kDriftCorrection, in pixels from the plot area's corner.
+    void LineLaid(int mode, QPoint from, QPoint to);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -49,6 +57,7 @@ private:
     std::int32_t SampleAt(QPoint at) const;
     QPoint Confined(QPoint at) const;
     bool LaysBaseline() const;
+    bool LaysLine() const;
 
     PlotWidget& m_Plot;
     int m_Mode = 0;
