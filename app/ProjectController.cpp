@@ -86,7 +86,11 @@ void ProjectController::BuildMenus() {
     QAction* undo = m_UndoGroup->createUndoAction(this, T(project::kUndo));
     QAction* redo = m_UndoGroup->createRedoAction(this, T(project::kRedo));
     undo->setShortcut(QKeySequence::Undo);
-    redo->setShortcut(QKeySequence::Redo);
+    // Ctrl+Y as on the workstations the operators come from, beside the desktop's own keys.
+    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
+    if (!redoKeys.contains(QKeySequence(Qt::CTRL | Qt::Key_Y)))
+        redoKeys.prepend(QKeySequence(Qt::CTRL | Qt::Key_Y));
+    redo->setShortcuts(redoKeys);
     m_EditMenu->addAction(undo);
     m_EditMenu->addAction(redo);
     for (QMenu* menu : {m_Menu, m_EditMenu})

@@ -382,18 +382,26 @@ void AnalysisWindow::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-namespace {
-
-PdfReportRequest ReportOf(const CTzLabDoc& doc, const std::string& fileName, bool viewAll) {
+// The window's chromatogram with the overlays it shows: one picture, and the results of each
+// listed after its own.
+PdfReportRequest AnalysisWindow::ReportRequest() const {
     PdfReportRequest request;
-    request.doc = &doc;
-    request.fileName = fileName;
-    request.viewAllPeaks = viewAll;
-    request.picture = ReportPictureDrawer(doc);
+    request.doc = m_Doc.get();
+    request.fileName = FileName();
+    request.viewAllPeaks = m_Settings.viewAllPeaks;
+    std::vector<const CTzLabDoc*> shown;
+    const OverlayList& list = m_Overlays->Commands().List();
+    for (std::size_t k = 0; k < list.size(); ++k) {
+        const Overlay& overlay = list.at(k);
+        if (overlay.m_Doc == m_Doc.get())
+            continue;
+        const QString name = QFileInfo(QString::fromStdString(overlay.m_Path)).fileName();
+        request.overlays.push_back({overlay.m_Doc, name.toStdString()});
+        shown.push_back(overlay.m_Doc);
+    }
+    request.picture = ReportPictureDrawer(*m_Doc, shown);
     return request;
 }
-
-}  // namespace
 
 void AnalysisWindow::Print() {
     QPrinter printer(QPrinter::HighResolution);
@@ -401,7 +409,7 @@ void AnalysisWindow::Print() {
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    PaintReport(ReportOf(*m_Doc, FileName(), m_Settings.viewAllPeaks), printer);
+    PaintReport(ReportRequest(), printer);
 }
 
 void AnalysisWindow::PrintPreview() {
@@ -409,7 +417,7 @@ void AnalysisWindow::PrintPreview() {
     QPrintPreviewDialog preview(&printer, this);
     preview.setWindowTitle(T(ui::kPrintPreviewTitle));
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* device) {
-        PaintReport(ReportOf(*m_Doc, FileName(), m_Settings.viewAllPeaks), *device);
+        PaintReport(ReportRequest(), *device);
     });
     preview.exec();
 }
@@ -423,7 +431,7 @@ void AnalysisWindow::ExportPdf() {
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const Status written =
-        WriteReportPdf(ReportOf(*m_Doc, FileName(), m_Settings.viewAllPeaks), path.toStdString());
+        WriteReportPdf(ReportRequest(), path.toStdString());
     QApplication::restoreOverrideCursor();
     if (!written.ok())
         m_Prompter.Inform(written.error(), Prompter::Icon::Error);

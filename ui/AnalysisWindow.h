@@ -14,6 +14,7 @@
 #include "core/Prompter.h"
 #include "quant/workflow/MethodTemplate.h"
 #include "report/DisplaySettings.h"
+#include "report/PdfReport.h"
 
 class QAction;
 class QMenu;
@@ -112,6 +113,7 @@ private:
     void Refresh();
     void UpdateTitle();
     std::string FileName() const;
+    PdfReportRequest ReportRequest() const;
     ProjectSession* Session() const;
     // After the project's components changed: the peaks take their names again.
     void Reidentify();

@@ -49,18 +49,6 @@ void SetField(QDialog* dialog, const QString& name, double value) {
     QFAIL(qPrintable("no field " + name));
 }
 
-// Types the file's name into the dialog's own name field, as the operator does.
-std::function<void(QDialog*)> SaveAs(const QString& path) {
-    return [path](QDialog* dialog) {
-        auto* files = qobject_cast<QFileDialog*>(dialog);
-        QVERIFY(files);
-        files->setDirectory(QFileInfo(path).absolutePath());
-        auto* name = files->findChild<QLineEdit*>("fileNameEdit");
-        QVERIFY(name);
-        name->setText(QFileInfo(path).fileName());
-    };
-}
-
 }  // namespace
 
 class AnalysisWindowTest : public QObject {

@@ -1,6 +1,9 @@
 #include "tests/gui/Fixtures.h"
 
 #include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QTest>
 
 #include "app/MainWindow.h"
@@ -107,6 +110,17 @@ std::unique_ptr<CTzLabApp> StartWorkstation(const Home& home, const QStringList&
     if (!QTest::qWaitForWindowExposed(workstation->Window()))
         return nullptr;
     return workstation;
+}
+
+std::function<void(QDialog*)> SaveAs(const QString& path) {
+    return [path](QDialog* dialog) {
+        auto* files = qobject_cast<QFileDialog*>(dialog);
+        QVERIFY(files);
+        files->setDirectory(QFileInfo(path).absolutePath());
+        auto* name = files->findChild<QLineEdit*>("fileNameEdit");
+        QVERIFY(name);
+        name->setText(QFileInfo(path).fileName());
+    };
 }
 
 QTreeWidgetItem* Child(QTreeWidgetItem* item, const QString& text) {

@@ -4,8 +4,10 @@
 
 #include <QString>
 #include <QTemporaryDir>
+#include <QDialog>
 #include <QTreeWidget>
 
+#include <functional>
 #include <memory>
 
 #include "app/TzLabApp.h"
@@ -45,6 +47,10 @@ QString WriteCalibratedProject(const Home& home);
 
 // A workstation started on the demo source in `home`, its window shown.
 std::unique_ptr<CTzLabApp> StartWorkstation(const Home& home, const QStringList& files = {});
+
+// Fills a file dialog as the operator does: its folder, and the file's name typed into its own
+// name field (for ModalDriver::Answer).
+std::function<void(QDialog*)> SaveAs(const QString& path);
 
 // The child of a tree node with this text, or null.
 QTreeWidgetItem* Child(QTreeWidgetItem* item, const QString& text);

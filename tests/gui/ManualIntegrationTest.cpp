@@ -6,10 +6,12 @@
 #include <QTest>
 #include <QUndoStack>
 
+#include "app/MainWindow.h"
 #include "core/Archive.h"
 #include "core/SyntheticRun.h"
 #include "peaks/Integration.h"
 #include "peaks/ManualEvents.h"
+#include "tests/gui/Fixtures.h"
 #include "tests/gui/GuiTestRegistry.h"
 #include "tests/gui/ModalDriver.h"
 #include "tests/gui/sheets/SheetTestSupport.h"
@@ -255,6 +257,30 @@ private slots:
         QCOMPARE(bench.window.Undo().count(), 3);
         QVERIFY(bench.window.IsModified());
         bench.window.SetModified(false);
+    }
+
+    // In the workstation the Edit menu and its keys work on the chromatogram in front.
+    void ctrlZAndCtrlYUndoAndRedoTheEditInFront() {
+        Home home;
+        auto app = StartWorkstation(home);
+        QVERIFY(app);
+        MainWindow& main = *app->Window();
+        AnalysisWindow* window =
+            main.OpenChromatogram(QString::fromStdString(WriteThreePeakRunPath(home, "run.Tzd")));
+        QVERIFY(window);
+        main.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        CTzLabDoc& doc = window->Document();
+        const auto before = Bytes(doc);
+        doc.m_SelectedPeak = 1;
+        window->PeakEdits().Edit(kEventMoveApex, doc.m_Peaks[1].m_Apex + 3);
+        const auto after = Bytes(doc);
+        QVERIFY(after != before);
+        QTest::keyClick(&main, Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(Bytes(doc) == before);
+        QTest::keyClick(&main, Qt::Key_Y, Qt::ControlModifier);
+        QVERIFY(Bytes(doc) == after);
+        window->SetModified(false);
     }
 
     // A double-click opens "峰信息"; a typed name, confirmed, names the peak of a chromatogram

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QProcess>
 #include <QTest>
 #include <QTextEdit>
 #include <QUndoStack>
@@ -100,6 +101,25 @@ private slots:
         QCOMPARE(bench.Plot().Picture().overlays.size(), std::size_t(1));
         QCOMPARE(bench.Plot().Picture().overlays[0].doc, bench.List().at(1).m_Doc);
         QCOMPARE(bench.List().CurrentIndex(), 1);
+    }
+
+    // The window prints what it shows: its own chromatogram and each overlay, listed by name.
+    void theReportListsEveryChromatogramShown() {
+        OverlayBench bench;
+        bench.LoadCopy();
+        if (QTest::currentTestFailed())
+            return;
+        const QString pdf = bench.dir.filePath("both.pdf");
+        {
+            ModalDriver driver(ModalDriver::Answer(QMessageBox::Ok, SaveAs(pdf)));
+            bench.window.ExportPdf();
+        }
+        QProcess text;
+        text.start("pdftotext", {"-layout", pdf, "-"});
+        QVERIFY(text.waitForFinished(20000));
+        const QString pages = QString::fromUtf8(text.readAllStandardOutput());
+        QVERIFY2(pages.contains(QString::fromUtf8("通道 1 : own.Tzd")), qPrintable(pages));
+        QVERIFY2(pages.contains(QString::fromUtf8("通道 2 : copy.Tzd")), qPrintable(pages));
     }
 
     void anOverlayMovedWithTheMouseIsOneStep() {
