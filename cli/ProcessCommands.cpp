@@ -198,12 +198,7 @@ int RunReportExport(const ExportOptions& o) {
     TextReportRequest request;
     request.doc = &doc.value();
     request.fileName = std::filesystem::path(o.in).filename().string();
-    // The picture the size the print settings give it, at the report picture's resolution.
-    const PrintSettings& print = doc->m_PrintSettings;
-    constexpr double kPixelsPerCm = kReportPictureDpi / 2.54;
-    request.picture = RenderPlotImage(ReportPicture(doc.value()),
-                                      QSize(static_cast<int>(print.chromWidthCm * kPixelsPerCm),
-                                            static_cast<int>(print.chromHeightCm * kPixelsPerCm)));
+    request.picture = ReportPictureImage(doc.value());
     if (Status written = WriteTextReport(request, o.rtf); !written.ok())
         return Fail(written.error());
     std::cout << o.rtf << "\n";

@@ -89,6 +89,9 @@ CTzLabDoc MakeSyntheticRun(const SyntheticRunOptions& o) {
     doc.m_ChannelSetup.stopTime = o.minutes;
     doc.m_SampleName = "synthetic";
     const auto count = static_cast<std::size_t>(std::max(0.0, o.minutes * 60.0 * o.rate));
+    // As a recorded run's end leaves it: the time axis no longer than the run.
+    doc.m_ChannelSetup.timeMax =
+        static_cast<std::int32_t>(std::min<std::size_t>(count, doc.m_ChannelSetup.timeMax));
     Random random(o.seed);
     std::vector<double> signal(count, 0.0);
     std::vector<Shape> shapes;

@@ -3,6 +3,7 @@
 #include <QPaintDevice>
 
 #include "process/OverlayList.h"
+#include "report/PictureExport.h"
 
 namespace lx {
 namespace {
@@ -44,6 +45,14 @@ PictureDrawer ReportPictureDrawer(const CTzLabDoc& doc,
                             static_cast<int>(box.height() / scale));
         PaintPlot(painter, plotBox, picture);
     };
+}
+
+QImage ReportPictureImage(const CTzLabDoc& doc, const std::vector<const CTzLabDoc*>& overlays) {
+    const PrintSettings& print = doc.m_PrintSettings;
+    constexpr double kPixelsPerCm = kReportPictureDpi / 2.54;
+    return RenderPlotImage(ReportPicture(doc, overlays),
+                           QSize(static_cast<int>(print.chromWidthCm * kPixelsPerCm),
+                                 static_cast<int>(print.chromHeightCm * kPixelsPerCm)));
 }
 
 }  // namespace lx

@@ -2,6 +2,8 @@
 // The chromatogram picture of the printed report: the whole run, drawn as for paper with the
 // report's own switches for labels, baselines and axes.
 
+#include <QImage>
+
 #include <vector>
 
 #include "core/CTzLabDoc.h"
@@ -23,5 +25,10 @@ PlotPicture ReportPicture(const CTzLabDoc& doc, const std::vector<const CTzLabDo
 // page, whatever the device's resolution.
 PictureDrawer ReportPictureDrawer(const CTzLabDoc& doc,
                                   const std::vector<const CTzLabDoc*>& overlays = {});
+
+// The picture as an image the size the print settings give it, at kReportPictureDpi: what the
+// report file (.Tze) embeds.
+QImage ReportPictureImage(const CTzLabDoc& doc,
+                          const std::vector<const CTzLabDoc*>& overlays = {});
 
 }  // namespace lx

@@ -104,6 +104,7 @@ AnalysisWindow::AnalysisWindow(std::unique_ptr<CTzLabDoc> doc, const DisplaySett
 
     BuildCommands();
     m_Plot->SetSettings(m_Settings);
+    m_Overlays->SetOwnColour(m_Settings.trace);
     m_Plot->SetDocument(m_Doc.get());
     RefreshTable();
     setWindowTitle(QString::fromStdString(FileName()));
@@ -251,6 +252,7 @@ void AnalysisWindow::SetReferenceOfAll() {
 
 void AnalysisWindow::ApplySettings() {
     m_Plot->SetSettings(m_Settings);
+    m_Overlays->SetOwnColour(m_Settings.trace);
     RefreshTable();
 }
 
@@ -389,7 +391,6 @@ PdfReportRequest AnalysisWindow::ReportRequest() const {
     request.doc = m_Doc.get();
     request.fileName = FileName();
     request.viewAllPeaks = m_Settings.viewAllPeaks;
-    std::vector<const CTzLabDoc*> shown;
     const OverlayList& list = m_Overlays->Commands().List();
     for (std::size_t k = 0; k < list.size(); ++k) {
         const Overlay& overlay = list.at(k);
@@ -397,10 +398,18 @@ PdfReportRequest AnalysisWindow::ReportRequest() const {
             continue;
         const QString name = QFileInfo(QString::fromStdString(overlay.m_Path)).fileName();
         request.overlays.push_back({overlay.m_Doc, name.toStdString()});
-        shown.push_back(overlay.m_Doc);
     }
-    request.picture = ReportPictureDrawer(*m_Doc, shown);
+    request.picture = ReportPictureDrawer(*m_Doc, ShownOverlays());
     return request;
+}
+
+std::vector<const CTzLabDoc*> AnalysisWindow::ShownOverlays() const {
+    std::vector<const CTzLabDoc*> shown;
+    const OverlayList& list = m_Overlays->Commands().List();
+    for (std::size_t k = 0; k < list.size(); ++k)
+        if (list.at(k).m_Doc != m_Doc.get())
+            shown.push_back(list.at(k).m_Doc);
+    return shown;
 }
 
 void AnalysisWindow::Print() {
@@ -484,7 +493,7 @@ void AnalysisWindow::OutputReport() {
     request.doc = m_Doc.get();
     request.fileName = FileName();
     request.viewAllPeaks = m_Settings.viewAllPeaks;
-    request.picture = RenderPlotImage(m_Plot->Picture(), PictureSize(*m_Plot));
+    request.picture = ReportPictureImage(*m_Doc, ShownOverlays());
     // The chromatogram's folder and title, and "_报告".
     const QFileInfo file(Path());
     const QString title = m_Doc->m_PathName.empty()

@@ -114,6 +114,8 @@ private:
     void UpdateTitle();
     std::string FileName() const;
     PdfReportRequest ReportRequest() const;
+    // The chromatograms shown with its own, in list order.
+    std::vector<const CTzLabDoc*> ShownOverlays() const;
     ProjectSession* Session() const;
     // After the project's components changed: the peaks take their names again.
     void Reidentify();

@@ -37,6 +37,19 @@ CTzLabDoc Mixture(double amount) {
     return MakeSyntheticRun(options);
 }
 
+CTzLabDoc EditableRun() {
+    SyntheticRunOptions options;
+    options.minutes = 4.0;
+    options.noise = 0.0;
+    options.drift = 0.0;
+    options.peaks = {{1.0, 20000, 3}, {1.15, 12000, 3}, {2.0, 40000, 4}, {2.2, 6000, 3},
+                     {3.0, 10000, 3}, {3.5, 150, 12}};
+    CTzLabDoc doc = MakeSyntheticRun(options);
+    Silent prompter;
+    IntegrateAndQuantify(doc, prompter);
+    return doc;
+}
+
 std::string WriteMixture(const Home& home, const char* name, double amount) {
     CTzLabDoc doc = Mixture(amount);
     Silent prompter;

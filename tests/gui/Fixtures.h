@@ -32,6 +32,11 @@ CTzLabDoc WriteThreePeakRun(const QString& path);
 // The same run saved as `name` in `home`; its path.
 std::string WriteThreePeakRunPath(const Home& home, const char* name);
 
+// What manual integration is tried on: two fused pairs (1.0 and 1.15 min; a large peak and a
+// small one on its flank at 2.0 and 2.2), a lone peak (3.0) and a bump too flat to be found
+// (3.5), without noise or drift; integrated.
+CTzLabDoc EditableRun();
+
 // Three peaks (1, 2 and 3 minutes; 20, 40 and 10 mV at amount 1) times `amount`, four minutes
 // at 20 values a second, not integrated.
 CTzLabDoc Mixture(double amount);

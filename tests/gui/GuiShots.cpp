@@ -1,7 +1,8 @@
 // lx6600-gui-shots OUTDIR: starts the workstation on the demo signal in a scratch home, opens
 // channels A and B, records a short run on A, and photographs the channel windows, the run's
-// analysis window and the parameter sheets, so a change to the desktop can be looked at as the
-// operator will see it. Run under Xvfb by `make gui-shot`.
+// analysis window and the parameter sheets, a calibrated method, manual integration, overlays
+// and the report window, so a change to the desktop can be looked at as the operator will see
+// it. Run under Xvfb by `make gui-shot`.
 
 #include <QApplication>
 #include <QDialog>
@@ -20,9 +21,17 @@
 
 #include "app/MainWindow.h"
 #include "app/TzLabApp.h"
+#include "core/TzdFile.h"
+#include "peaks/ManualEvents.h"
+#include "process/OverlayList.h"
 #include "tests/gui/Fixtures.h"
 #include "ui/AnalysisWindow.h"
 #include "ui/ChannelWindow.h"
+#include "ui/PlotWidget.h"
+#include "ui/edit/AnalysisOverlays.h"
+#include "ui/edit/PeakEditCommands.h"
+#include "ui/report/ReportWindow.h"
+#include "ui/overlays/OverlayCommands.h"
 
 namespace {
 
@@ -69,13 +78,58 @@ void ShootNextDialog(const QString& name) {
 
 // A double click on the first project's node `text`.
 void ActivateNode(lx::ProjectTreeWidget& tree, const char* text) {
-    QTreeWidgetItem* root = tree.topLevelItem(0);
-    for (int k = 0; k < root->childCount(); ++k) {
-        if (root->child(k)->text(0) == QString::fromUtf8(text)) {
-            tree.setCurrentItem(root->child(k));
-            emit tree.itemActivated(root->child(k), 0);
-        }
+    lx::test::Activate(&tree, lx::test::Child(tree.topLevelItem(0), QString::fromUtf8(text)));
+}
+
+// Presses OK in the modal dialog the next command opens.
+void AcceptNextDialog() {
+    QTimer::singleShot(300, [] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+            dialog->accept();
+    });
+}
+
+// A rear tangent skim laid with the mouse on a run of known shape, photographed while the line
+// is drawn and after; the peak's details; three chromatograms shown together, one smoothed.
+void ShootEditing(lx::MainWindow& main, const lx::test::Home& home) {
+    lx::CTzLabDoc run = lx::test::EditableRun();
+    lx::SaveTzdFile(run, home.File("edit.Tzd").toStdString());
+    lx::AnalysisWindow* window = main.OpenChromatogram(home.File("edit.Tzd"));
+    window->Plot()->SetCoordinates(1.6, 2.9, 0.0, 45.0);
+    QTest::qWait(300);
+    lx::CTzLabDoc& doc = window->Document();
+    lx::PlotWidget& plot = *window->Plot();
+    const lx::PlotScales scales = plot.Scales();
+    auto pixel = [&](std::int32_t i) {
+        return plot.PlotArea().topLeft() + QPoint(scales.X(i), scales.Y(doc.m_Samples.At(i)));
+    };
+    QTest::mouseClick(&plot, Qt::LeftButton, {}, pixel(doc.m_Peaks[2].m_Apex));
+    window->PeakEdits().SetMode(lx::kEventRearTangent);
+    const std::int32_t end = doc.TimeToIndex(2.45);
+    QTest::mousePress(&plot, Qt::LeftButton, {}, pixel(doc.m_Peaks[2].m_Apex));
+    QTest::mouseMove(&plot, pixel(end));
+    Shoot("9-tangent-skim-drawn.png");
+    QTest::mouseRelease(&plot, Qt::LeftButton, {}, pixel(end));
+    window->PeakEdits().SetMode(0);
+    QTest::qWait(300);
+    Shoot("10-tangent-skim-made.png");
+    doc.m_SelectedPeak = 2;
+    ShootNextDialog("11-peak-details");
+    window->PeakEdits().ShowPeakDetails();
+
+    for (double amount : {0.6, 1.3}) {
+        const std::string path = lx::test::WriteMixture(home, amount < 1 ? "low.Tzd" : "high.Tzd",
+                                                        amount);
+        window->Overlays().Commands().LoadOverlay(QString::fromStdString(path));
     }
+    AcceptNextDialog();
+    window->Overlays().Commands().SmoothOverlay();
+    window->Overlays().Commands().SetStaggered(true);
+    QTest::qWait(500);
+    Shoot("12-overlays.png");
+    window->OutputReport();
+    QTest::qWait(500);
+    Shoot("13-report-window.png");
 }
 
 lx::AnalysisWindow* AnalysisIn(lx::MainWindow& main) {
@@ -152,6 +206,15 @@ int main(int argc, char** argv) {
     main.Projects().EditProperties();
     ShootNextDialog("8-new-project");
     main.Projects().NewProject();
+    ShootEditing(main, home);
+    // Nothing to save at the end: the workstation ends without asking.
+    for (lx::AnalysisWindow* window : main.AnalysisWindows()) {
+        window->SetModified(false);
+        lx::OverlayList& overlays = window->Overlays().Commands().List();
+        for (std::size_t k = 0; k < overlays.size(); ++k)
+            overlays.at(k).m_Modified = false;
+    }
+    main.ShowReport()->Document()->setModified(false);
     workstation.Exit();
     return 0;
 }

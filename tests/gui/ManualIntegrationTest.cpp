@@ -8,7 +8,6 @@
 
 #include "app/MainWindow.h"
 #include "core/Archive.h"
-#include "core/SyntheticRun.h"
 #include "peaks/Integration.h"
 #include "peaks/ManualEvents.h"
 #include "tests/gui/Fixtures.h"
@@ -23,21 +22,6 @@
 namespace lx::test {
 namespace {
 
-// Two fused pairs (1.0 and 1.15 min; a large peak and a small one on its flank at 2.0 and 2.2),
-// a lone peak (3.0) and a bump too flat to be found (3.5), without noise or drift.
-CTzLabDoc Run() {
-    SyntheticRunOptions options;
-    options.minutes = 4.0;
-    options.noise = 0.0;
-    options.drift = 0.0;
-    options.peaks = {{1.0, 20000, 3}, {1.15, 12000, 3}, {2.0, 40000, 4}, {2.2, 6000, 3},
-                     {3.0, 10000, 3}, {3.5, 150, 12}};
-    CTzLabDoc doc = MakeSyntheticRun(options);
-    RecordingPrompter quiet;
-    IntegrateAndQuantify(doc, quiet);
-    return doc;
-}
-
 std::vector<std::uint8_t> Bytes(const CTzLabDoc& doc) {
     ArchiveWriter ar;
     doc.Serialize(ar);
@@ -46,7 +30,7 @@ std::vector<std::uint8_t> Bytes(const CTzLabDoc& doc) {
 
 // An analysis window of the run, large enough that a pixel column is a few samples.
 struct EditBench {
-    EditBench() : window(std::make_unique<CTzLabDoc>(Run()), settings, prompter) {
+    EditBench() : window(std::make_unique<CTzLabDoc>(EditableRun()), settings, prompter) {
         window.resize(1400, 900);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));

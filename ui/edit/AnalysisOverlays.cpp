@@ -49,6 +49,7 @@ AnalysisOverlays::AnalysisOverlays(CTzLabDoc& doc, PlotWidget& plot, QUndoStack&
         m_Plot.SetCoordinates(axes.timeMin, axes.timeMax, axes.mvMin, axes.mvMax);
     });
     connect(m_Panel, &OverlayPanel::CurrentChosen, m_Commands, &OverlayCommands::SetCurrent);
+    m_Panel->setMinimumWidth(m_Panel->fontMetrics().horizontalAdvance(QString(28, 'M')));
     // Undo and redo move overlays and change their samples.
     connect(&m_Undo, &QUndoStack::indexChanged, this, &AnalysisOverlays::Show);
     Show();
@@ -58,6 +59,14 @@ void AnalysisOverlays::Show() {
     m_Plot.SetOverlays(PlotOverlaysOf(m_Commands->List(), &m_Doc));
     m_Panel->Refresh();
     m_Panel->setVisible(m_Commands->List().size() > 1);
+}
+
+void AnalysisOverlays::SetOwnColour(Rgb colour) {
+    OverlayList& list = m_Commands->List();
+    for (std::size_t k = 0; k < list.size(); ++k)
+        if (list.at(k).m_Doc == &m_Doc)
+            list.at(k).m_Colour = colour;
+    m_Panel->Refresh();
 }
 
 void AnalysisOverlays::ChangeInPlace(const QString& stepText, const std::function<void()>& change) {

@@ -14,6 +14,7 @@
 
 #include "core/CTzLabDoc.h"
 #include "core/Prompter.h"
+#include "core/Rgb.h"
 
 class QUndoStack;
 
@@ -32,6 +33,9 @@ public:
 
     OverlayCommands& Commands() const { return *m_Commands; }
     OverlayPanel* Panel() const { return m_Panel; }
+
+    // The list shows the window's own chromatogram in the colour the plot draws it in.
+    void SetOwnColour(Rgb colour);
 
     // A line the operator laid in the plot (pixels from the plot area's corner): "移动当前图谱"
     // moves the current overlay by it, "漂移校正" levels the current chromatogram along it.

@@ -91,10 +91,7 @@ bool PeakEditTool::Press(QPoint at) {
         const std::int32_t k = doc.m_SelectedPeak;
         if (k < 0 || k >= std::int32_t(doc.m_Peaks.size()))
             return true;
-        const PeakRecord& peak = doc.m_Peaks[std::size_t(k)];
-        const PlotScales scales = m_Plot.Scales();
-        m_Anchor = m_Plot.PlotArea().topLeft() +
-                   QPoint(scales.X(peak.m_BaseStart), scales.Y(peak.m_BaseStartValue));
+        m_Anchor = BaselineAnchor(doc.m_Peaks[std::size_t(k)]);
     } else if (m_Mode == kEventAddPeak) {
         m_Anchor = at;
         m_FirstSample = sample;
@@ -110,6 +107,19 @@ bool PeakEditTool::Press(QPoint at) {
     return true;
 }
 
+// Where the line being laid starts, so it shows the baseline it will make: a rear skim from the
+// valley after the selected peak, a front skim from the valley before it, the others from the
+// start of its baseline.
+QPoint PeakEditTool::BaselineAnchor(const PeakRecord& peak) const {
+    const PlotScales scales = m_Plot.Scales();
+    const QPoint corner = m_Plot.PlotArea().topLeft();
+    if (m_Mode == kEventRearTangent)
+        return corner + QPoint(scales.X(peak.m_End), scales.Y(peak.m_EndValue));
+    if (m_Mode == kEventFrontTangent)
+        return corner + QPoint(scales.X(peak.m_Start), scales.Y(peak.m_StartValue));
+    return corner + QPoint(scales.X(peak.m_BaseStart), scales.Y(peak.m_BaseStartValue));
+}
+
 void PeakEditTool::Drag(QPoint at) {
     const QPoint inside = Confined(at);
     if (inside != at)
@@ -117,7 +127,8 @@ void PeakEditTool::Drag(QPoint at) {
     PlotWidget::Guide guide;
     guide.kind = LaysLine() ? PlotWidget::Guide::Kind::Line : PlotWidget::Guide::Kind::Span;
     guide.from = m_Anchor;
-    guide.to = inside;
+    // A forced baseline is level with where the selected peak's baseline starts.
+    guide.to = m_Mode == kEventForcedBaseline ? QPoint(inside.x(), m_Anchor.y()) : inside;
     m_Plot.SetGuide(guide);
 }
 

@@ -5,7 +5,8 @@
 // - no mode: a click selects the peak under the pointer, a double-click opens its details;
 // - move start, apex or end, negative peak: a click says where (or which peak);
 // - the baselines (oblique, vertical, rear and front tangent, forced): with a peak selected,
-//   pressing starts a line from the selected peak's baseline start that follows the pointer,
+//   pressing starts a line from the selected peak (where that baseline starts) that follows
+//   the pointer,
 //   the pointer cannot leave the plot meanwhile, and releasing lays the baseline up to the
 //   sample released on; Escape drops it;
 // - adding a peak: a drag marks its span;
@@ -19,6 +20,8 @@
 #include <QPoint>
 
 #include <cstdint>
+
+#include "core/PeakRecord.h"
 
 namespace lx {
 
@@ -58,6 +61,7 @@ private:
     QPoint Confined(QPoint at) const;
     bool LaysBaseline() const;
     bool LaysLine() const;
+    QPoint BaselineAnchor(const PeakRecord& peak) const;
 
     PlotWidget& m_Plot;
     int m_Mode = 0;

@@ -17,6 +17,8 @@ namespace {
 void AddFigure(QFormLayout* form, const Text& label, const std::string& text) {
     auto* field = new QLineEdit(QString::fromStdString(text));
     field->setReadOnly(true);
+    // The whole text in view: the type line is long.
+    field->setMinimumWidth(field->fontMetrics().horizontalAdvance(field->text()) + 16);
     AddRow(form, label, field);
 }
 

@@ -76,6 +76,9 @@ RtfCharFormat RtfFormatOf(const QTextCharFormat& format, const QFont& documentFo
     return f;
 }
 
+// The picture as read, beside the copy shown.
+constexpr const char* kKeptSuffix = "#kept";
+
 void InsertPicture(QTextCursor& cursor, const RtfPicture& picture) {
     const QByteArray bytes(reinterpret_cast<const char*>(picture.bytes.data()),
                            static_cast<qsizetype>(picture.bytes.size()));
@@ -85,27 +88,26 @@ void InsertPicture(QTextCursor& cursor, const RtfPicture& picture) {
     // Named by its bytes, so the same picture twice is held once.
     const QString name =
         "lxpicture:" + QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex();
-    cursor.document()->addResource(QTextDocument::ImageResource, QUrl(name), image);
     QTextImageFormat format;
     format.setName(name);
     if (picture.widthTwips > 0)
         format.setWidth(picture.widthTwips / kTwipsPerPixel);
     if (picture.heightTwips > 0)
         format.setHeight(picture.heightTwips / kTwipsPerPixel);
+    // The editor scales a picture to its shown size pixel by pixel, which breaks a report
+    // picture's fine lines into dashes: it is shown from a smoothly scaled copy, and the file
+    // keeps the picture as it came.
+    QImage shown = image;
+    if (format.width() > 0 && format.height() > 0)
+        shown = image.scaled(qRound(format.width()), qRound(format.height()),
+                             Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    cursor.document()->addResource(QTextDocument::ImageResource, QUrl(name), shown);
+    cursor.document()->addResource(QTextDocument::ImageResource, QUrl(name + kKeptSuffix), image);
     cursor.insertImage(format);
 }
 
-QImage ImageOf(const QTextDocument& document, const QTextImageFormat& format) {
-    const QVariant resource = document.resource(QTextDocument::ImageResource, QUrl(format.name()));
-    if (resource.canConvert<QImage>())
-        return resource.value<QImage>();
-    if (resource.canConvert<QPixmap>())
-        return resource.value<QPixmap>().toImage();
-    return QImage::fromData(resource.toByteArray());
-}
-
 std::optional<RtfPicture> PictureOf(const QTextDocument& document, const QTextImageFormat& format) {
-    const QImage image = ImageOf(document, format);
+    const QImage image = PictureImage(document, format);
     if (image.isNull())
         return std::nullopt;
     QByteArray png;
@@ -159,6 +161,19 @@ void InsertRtfContent(QTextCursor& cursor, const RtfContent& content) {
             cursor.insertText(text, CharFormatOf(run.format));
         }
     }
+}
+
+QImage PictureImage(const QTextDocument& document, const QTextImageFormat& format) {
+    const QVariant kept =
+        document.resource(QTextDocument::ImageResource, QUrl(format.name() + kKeptSuffix));
+    if (kept.canConvert<QImage>())
+        return kept.value<QImage>();
+    const QVariant resource = document.resource(QTextDocument::ImageResource, QUrl(format.name()));
+    if (resource.canConvert<QImage>())
+        return resource.value<QImage>();
+    if (resource.canConvert<QPixmap>())
+        return resource.value<QPixmap>().toImage();
+    return QImage::fromData(resource.toByteArray());
 }
 
 RtfContent ContentOfDocument(const QTextDocument& document) {

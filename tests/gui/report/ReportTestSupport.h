@@ -21,6 +21,7 @@
 #include "peaks/Integration.h"
 #include "report/TextReport.h"
 #include "tests/gui/sheets/SheetTestSupport.h"
+#include "ui/report/RichTextDocument.h"
 
 namespace lx::test {
 
@@ -86,10 +87,6 @@ inline QString PixelsOf(const QImage& image) {
     return QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex().left(8);
 }
 
-inline QImage ImageOf(const QTextDocument& document, const QTextImageFormat& format) {
-    return document.resource(QTextDocument::ImageResource, QUrl(format.name())).value<QImage>();
-}
-
 inline QString Describe(const QTextDocument& document) {
     QStringList lines;
     for (QTextBlock b = document.begin(); b != document.end(); b = b.next()) {
@@ -102,7 +99,7 @@ inline QString Describe(const QTextDocument& document) {
                 lines << QString("  picture %1x%2 %3")
                              .arg(image.width())
                              .arg(image.height())
-                             .arg(PixelsOf(ImageOf(document, image)));
+                             .arg(PixelsOf(PictureImage(document, image)));
                 continue;
             }
             const QFont font = f.font().resolve(document.defaultFont());

@@ -93,7 +93,11 @@ private slots:
         const QTextImageFormat image = pictureFormat.toImageFormat();
         QCOMPARE(qRound(image.width()), qRound(4 / 2.54 * 96));
         QCOMPARE(qRound(image.height()), qRound(3 / 2.54 * 96));
-        QCOMPARE(PixelsOf(ImageOf(document, image)), PixelsOf(Picture()));
+        QCOMPARE(PixelsOf(PictureImage(document, image)), PixelsOf(Picture()));
+        // The editor draws a copy already at the shown size, scaled smoothly.
+        const QImage shown =
+            document.resource(QTextDocument::ImageResource, QUrl(image.name())).value<QImage>();
+        QCOMPARE(shown.size(), QSize(qRound(image.width()), qRound(image.height())));
 
         QVERIFY(picture.next().text().startsWith("分  析  结  果"));
     }
