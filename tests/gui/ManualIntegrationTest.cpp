@@ -3,6 +3,8 @@
 // record nothing, and undo and redo put the chromatogram back byte for byte.
 
 #include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
 #include <QTest>
 #include <QUndoStack>
 
@@ -240,6 +242,44 @@ private slots:
         QCOMPARE(bench.Doc().m_Peaks.size(), std::size_t(4));
         QCOMPARE(bench.window.Undo().count(), 3);
         QVERIFY(bench.window.IsModified());
+        bench.window.SetModified(false);
+    }
+
+    // The event list of the parameter sheet: removing a delete-a-peak event moves the later
+    // event on a later peak up by one, so the next integration still works on the peak the
+    // operator meant.
+    void removingADeleteEventKeepsLaterEventsOnTheirPeaks() {
+        EditBench bench;
+        const std::vector<PeakRecord> automatic = bench.Doc().m_Peaks;
+        bench.Select(1.15);
+        bench.prompter.answers = {true};
+        bench.Edits().DeleteSelectedPeak();
+        bench.Select(3.0);
+        const std::int32_t lone = bench.Doc().m_SelectedPeak;
+        QCOMPARE(lone, 3);
+        const std::int32_t end = bench.Doc().m_Peaks[std::size_t(lone)].m_End - 20;
+        bench.Edits().Edit(kEventMoveEnd, end);
+        QCOMPARE(bench.Doc().m_ManualEvents.size(), std::size_t(2));
+        {
+            ModalDriver driver([&](QWidget* modal) {
+                auto* page = modal->findChild<QWidget*>("manualEventsPage");
+                QVERIFY(page);
+                auto* list = Child<QTreeWidget>(page, "m_ManualEvents");
+                list->setCurrentItem(list->topLevelItem(0));
+                bench.prompter.answers = {true};
+                auto* remove = Named<QPushButton>(page, "删除");
+                QVERIFY(remove);
+                remove->click();  // its page need not be the one on top
+                qobject_cast<QDialog*>(modal)->accept();
+            });
+            bench.window.EditParameters();
+        }
+        QCOMPARE(bench.Doc().m_ManualEvents.size(), std::size_t(1));
+        QCOMPARE(bench.Doc().m_ManualEvents[0].m_Param2, lone + 1);
+        bench.window.Reintegrate();
+        QCOMPARE(bench.Doc().m_Peaks.size(), automatic.size());
+        QCOMPARE(bench.Doc().m_Peaks[std::size_t(lone + 1)].m_End, end);
+        QCOMPARE(bench.Doc().m_Peaks[1].m_End, automatic[1].m_End);
         bench.window.SetModified(false);
     }
 
