@@ -60,6 +60,10 @@ AnalysisWindow::AnalysisWindow(std::unique_ptr<CTzLabDoc> doc, const DisplaySett
     m_Plot = new PlotWidget;
     m_PeakEdits = new PeakEditCommands(*m_Plot, *m_Doc, *m_Undo, m_Prompter, this);
     connect(m_PeakEdits, &PeakEditCommands::PeaksChanged, this, &AnalysisWindow::Refresh);
+    // The integration commands at hand where the operator is working: a right click on the plot.
+    m_Plot->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_Plot, &QWidget::customContextMenuRequested, this,
+            [this](QPoint at) { m_PeakEdits->Menu()->popup(m_Plot->mapToGlobal(at)); });
     connect(m_PeakEdits, &PeakEditCommands::SelectionChanged, this, [this] {
         m_Table->selectRow(m_Model->RowOf(m_Doc->m_SelectedPeak));
         m_Plot->Redraw();

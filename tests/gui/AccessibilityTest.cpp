@@ -20,6 +20,9 @@
 #include "ui/AnalysisWindow.h"
 #include "ui/ChannelWindow.h"
 #include "ui/PlotWidget.h"
+#include "ui/edit/AnalysisOverlays.h"
+#include "ui/edit/PeakEditCommands.h"
+#include "ui/overlays/OverlayCommands.h"
 
 namespace lx::test {
 namespace {
@@ -123,9 +126,18 @@ private slots:
             main.AskColours();
             main.AskResultDisplay();
             main.AskPortSettings();
-            QCOMPARE(driver.Count(), 7);
+            analysis->Document().m_SelectedPeak = 0;
+            analysis->PeakEdits().ShowPeakDetails();
+            analysis->Overlays().Commands().SmoothOverlay();
+            analysis->Overlays().Commands().AskBaselineShift();
+            analysis->Overlays().Commands().CombineOverlays();
+            QCOMPARE(driver.Count(), 11);
         }
         QVERIFY2(sheetMissing.isEmpty(), qPrintable(sheetMissing.join(", ")));
+
+        main.ShowReport();
+        const QStringList report = Nameless(&main) + UnnamedActions(main.menuBar());
+        QVERIFY2(report.isEmpty(), qPrintable(report.join(", ")));
     }
 };
 
