@@ -60,10 +60,13 @@ void ArchiveWriter::WriteRawString(std::string_view bytes) {
     } else if (n < 0xFFFE) {
         WriteU8(0xFF);
         WriteU16(static_cast<std::uint16_t>(n));
-    } else {
+    } else if (n <= 0xFFFFFFFFu) {
         WriteU8(0xFF);
         WriteU16(0xFFFF);
         WriteU32(static_cast<std::uint32_t>(n));
+    } else {
+        Fail(EFBIG);
+        return;
     }
     Put(bytes.data(), n);
 }
@@ -73,7 +76,7 @@ void ArchiveWriter::WriteI32Block(const std::int32_t* values, std::size_t count)
         if (m_Fd >= 0) {
             // The buffer goes first so the block follows the count directly in the file.
             if (Flush() && !WriteFully(m_Fd, values, count * 4))
-                m_Failed = true;
+                Fail(errno != 0 ? errno : EIO);
             return;
         }
         Put(values, count * 4);
@@ -83,7 +86,17 @@ void ArchiveWriter::WriteI32Block(const std::int32_t* values, std::size_t count)
     }
 }
 
+void ArchiveWriter::Fail(int err) {
+    if (!m_Failed)
+        m_Error = err;
+    m_Failed = true;
+    m_Buffer.clear();
+}
+
 void ArchiveWriter::Put(const void* data, std::size_t n) {
+    // The file is lost after a failed write: nothing more is kept for it.
+    if (m_Failed && m_Fd >= 0)
+        return;
     auto p = static_cast<const std::uint8_t*>(data);
     m_Buffer.insert(m_Buffer.end(), p, p + n);
     if (m_Fd >= 0 && m_Buffer.size() >= kStreamBuffer)
@@ -93,7 +106,7 @@ void ArchiveWriter::Put(const void* data, std::size_t n) {
 bool ArchiveWriter::Flush() {
     if (m_Fd >= 0 && !m_Buffer.empty() && !m_Failed) {
         if (!WriteFully(m_Fd, m_Buffer.data(), m_Buffer.size()))
-            m_Failed = true;
+            Fail(errno != 0 ? errno : EIO);
         m_Buffer.clear();
     }
     return !m_Failed;

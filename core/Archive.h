@@ -40,6 +40,10 @@ public:
     // Writes out what is buffered; false when any write so far failed.
     bool Flush();
     bool Failed() const { return m_Failed; }
+    // Why the first failure happened (an errno value), 0 while nothing failed.
+    int Error() const { return m_Error; }
+    // Stops the archive with `err`: what the file cannot hold is refused, not truncated.
+    void Fail(int err);
     const std::vector<std::uint8_t>& Bytes() const { return m_Buffer; }
 
 private:
@@ -47,6 +51,7 @@ private:
 
     int m_Fd = -1;
     bool m_Failed = false;
+    int m_Error = 0;
     std::vector<std::uint8_t> m_Buffer;
 };
 

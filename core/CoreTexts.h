@@ -13,6 +13,8 @@ inline constexpr Text kOpenFileFailedBecause{"打开文件[%s]失败!(%s)",
 inline constexpr Text kReasonMissing{"文件不存在", "no such file"};
 inline constexpr Text kReasonNoPermission{"没有读取权限", "permission denied"};
 inline constexpr Text kReasonFolder{"这是一个文件夹", "it is a folder"};
+inline constexpr Text kReasonNotAFile{"这不是普通文件(设备、管道或套接字)",
+                                      "it is no ordinary file (a device, pipe or socket)"};
 // Path, then the system's reason, made plainer for the common ones.
 inline constexpr Text kSaveFileFailed{"保存文件[%s]失败!(%s)", "Saving file [%s] failed! (%s)"};
 inline constexpr Text kReasonDiskFull{"磁盘已满,请腾出空间后重试",
@@ -21,6 +23,13 @@ inline constexpr Text kReasonCannotWrite{
     "没有写入权限,请换一个文件夹或检查权限",
     "no permission to write there; choose another folder or check the permissions"};
 inline constexpr Text kReasonNoFolder{"文件夹不存在", "the folder does not exist"};
+inline constexpr Text kReasonNotRegular{"这不是普通文件(设备、管道、套接字或文件夹)",
+                                        "it is no ordinary file (a device, pipe, socket or folder)"};
+inline constexpr Text kReasonTooLarge{"数据超出文件格式所能保存的大小",
+                                      "the data is larger than the file format can hold"};
+// Path, then the process that holds it.
+inline constexpr Text kReasonBusy{"文件正由进程%ld保存,请稍后再试",
+                                  "process %ld is saving this file; try again shortly"};
 // Path, then the part of the file where the bytes ran out or made no sense.
 inline constexpr Text kFileDamaged{"文件[%s]已损坏或不完整(%s),无法打开!",
                                    "File [%s] is damaged or incomplete (%s) and cannot be opened!"};

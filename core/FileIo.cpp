@@ -4,7 +4,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -12,6 +11,7 @@
 
 #include "core/CoreTexts.h"
 #include "core/Format.h"
+#include "core/SaveSteps.h"
 
 namespace lx {
 namespace {
@@ -53,10 +53,10 @@ bool WriteFully(int fd, const void* data, std::size_t n) {
     return true;
 }
 
-void SyncFolder(const std::string& folder) {
+bool SyncFolder(const std::string& folder) {
     Fd dir(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.get() >= 0)
-        ::fsync(dir.get());
+    // Some file systems cannot sync a folder (EINVAL): their renames are as safe as they get.
+    return dir.get() >= 0 && (::fsync(dir.get()) == 0 || errno == EINVAL);
 }
 
 std::string SaveFailureMessage(const std::string& path, int err) {
@@ -70,30 +70,30 @@ std::string SaveFailureMessage(const std::string& path, int err) {
 
 namespace {
 
+// `err` 0: the path opened but is no regular file.
 std::string OpenFailed(const std::string& path, int err, bool folder) {
     const char* reason = folder          ? Tr(texts::kReasonFolder)
+                         : err == 0      ? Tr(texts::kReasonNotAFile)
                          : err == ENOENT ? Tr(texts::kReasonMissing)
                          : err == EACCES ? Tr(texts::kReasonNoPermission)
                                          : std::strerror(err);
     return Format(Tr(texts::kOpenFileFailedBecause), path.c_str(), reason);
 }
 
-std::string TemporaryNameFor(const std::string& path) {
-    static std::atomic<unsigned> counter{0};
-    return path + Format(".%d-%u.tmp", static_cast<int>(::getpid()), counter++);
-}
-
 }  // namespace
 
 Result<InputFile> InputFile::Open(const std::string& path) {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Without O_NONBLOCK, opening a pipe waits for a writer that may never come; the check for
+    // a regular file follows at once and the flag goes again for the reads.
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     const int err = errno;
     struct stat st {};
-    if (fd < 0 || ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    if (fd < 0 || ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||
+        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
         const bool folder = fd >= 0 && S_ISDIR(st.st_mode);
         if (fd >= 0)
             ::close(fd);
-        return Result<InputFile>::Failure(OpenFailed(path, fd < 0 ? err : EINVAL, folder));
+        return Result<InputFile>::Failure(OpenFailed(path, fd < 0 ? err : 0, folder));
     }
     return InputFile(fd, static_cast<std::uint64_t>(st.st_size));
 }
@@ -115,31 +115,42 @@ InputFile::~InputFile() {
 
 Status WriteArchiveFileAtomically(const std::string& path,
                                   const std::function<void(ArchiveWriter&)>& write) {
-    const std::string temp = TemporaryNameFor(path);
-    Fd fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
-    if (fd.get() < 0)
-        return Status::Failure(SaveFailureMessage(path, errno));
-    auto fail = [&](int err) {
-        ::unlink(temp.c_str());
-        return Status::Failure(SaveFailureMessage(path, err));
-    };
-    // A replaced file keeps its permissions.
+    const std::string target = SaveTarget(path);
     struct stat old {};
-    if (::stat(path.c_str(), &old) == 0)
-        ::fchmod(fd.get(), old.st_mode & 07777);
+    const bool replacing = ::stat(target.c_str(), &old) == 0;
+    // A device, pipe, socket or folder is never turned into a file.
+    if (replacing && !S_ISREG(old.st_mode))
+        return Status::Failure(Format(Tr(texts::kSaveFileFailed), path.c_str(),
+                                      Tr(texts::kReasonNotRegular)));
+    SaveLock lock(target);
+    if (lock.HolderPid() != 0)
+        return Status::Failure(
+            Format(Tr(texts::kSaveFileFailed), path.c_str(),
+                   Format(Tr(texts::kReasonBusy), static_cast<long>(lock.HolderPid())).c_str()));
 
-    ArchiveWriter ar(fd.get());
-    errno = 0;
+    const std::string folder = std::filesystem::path(target).parent_path().string();
+    RemoveStaleTemporaries(folder);
+    Temporary temp(folder);
+    if (temp.Fd() < 0)
+        return Status::Failure(SaveFailureMessage(path, errno));
+    auto fail = [&](int err) { return Status::Failure(SaveFailureMessage(path, err)); };
+    // A replaced file keeps its permissions (where the file system keeps any).
+    if (replacing && ::fchmod(temp.Fd(), old.st_mode & 07777) != 0 && errno != EPERM &&
+        errno != EOPNOTSUPP)
+        return fail(errno);
+
+    ArchiveWriter ar(temp.Fd());
     write(ar);
     if (!ar.Flush())
-        return fail(errno != 0 ? errno : EIO);
-    if (::fsync(fd.get()) != 0 || !fd.Close())
+        return fail(ar.Error() != 0 ? ar.Error() : EIO);
+    if (::fsync(temp.Fd()) != 0)
         return fail(errno);
-    if (::rename(temp.c_str(), path.c_str()) != 0)
+    if (!temp.Commit(target))
         return fail(errno);
 
     // The rename itself must reach the disk before we call the save done.
-    SyncFolder(std::filesystem::path(path).parent_path().string());
+    if (!SyncFolder(folder))
+        return fail(errno);
     return {};
 }
 

@@ -33,7 +33,10 @@ private:
 
 // Writes `path` through a temporary file in the same folder: write, fsync, rename over the old
 // file, fsync the folder. Until the rename the old file is untouched; after a failure the
-// temporary is removed and the message ("保存文件[%s]失败!(%s)") says why.
+// temporary is removed and the message ("保存文件[%s]失败!(%s)") says why. A symbolic link is
+// followed and the file it names replaced; a device, pipe, socket or folder is refused. While
+// it saves, the old file is locked, so a second process saving the same file is told which
+// process is at it instead of racing it. Temporaries a killed save left in the folder go.
 Status WriteArchiveFileAtomically(const std::string& path,
                                   const std::function<void(ArchiveWriter&)>& write);
 
@@ -42,7 +45,8 @@ Status WriteArchiveFileAtomically(const std::string& path,
 bool WriteFully(int fd, const void* data, std::size_t n);
 
 // Forces a folder's entries (a file created or renamed in it) to disk; "" is the current folder.
-void SyncFolder(const std::string& folder);
+// False, with errno set, when the folder cannot be opened or synced.
+bool SyncFolder(const std::string& folder);
 
 // "保存文件[%s]失败!(reason)" for the errno of a failed write: a full disk, no permission, a
 // missing folder, or the system's own words.

@@ -3,6 +3,7 @@
 #include <malloc.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 #include <new>
 
@@ -69,6 +70,10 @@ void SampleArray::SetAt(std::size_t i, std::int32_t value) {
 }
 
 void SampleArray::Store(ArchiveWriter& ar) const {
+    if (m_Count > 0xFFFFFFFFu) {  // the count is stored in 32 bits
+        ar.Fail(EFBIG);
+        return;
+    }
     ar.WriteU32(static_cast<std::uint32_t>(m_Count));
     ar.WriteI32Block(m_Data.get(), m_Count);
 }
