@@ -2,6 +2,9 @@
 
 #include <CLI/CLI.hpp>
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <exception>
 #include <iostream>
 #include <new>
@@ -103,17 +106,32 @@ int Run(int argc, char** argv) {
     return exitCode;
 }
 
+// Output to a full disk or a closed pipe must not pass for success: whatever a command
+// printed reaches its file, or the tool says it did not and exits 1.
+int CheckedOutput(int code) {
+    std::cout.flush();
+    errno = 0;
+    const bool flushed = std::fflush(stdout) == 0;
+    const int err = errno;
+    if (flushed && !std::ferror(stdout) && std::cout.good())
+        return code;
+    return Fail(Format(Tr(texts::kOutputFailed),
+                       err != 0 ? std::strerror(err) : Tr(texts::kReasonUnknownOutput)));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     lx::MapLargeSampleBlocks();  // "acquire" records for as long as it is told
     // Nothing the tool meets may end in an uncaught exception or a core dump: what is left
     // after every command's own checks is said plainly and exits 1.
+    int code = kOk;
     try {
-        return Run(argc, argv);
+        code = Run(argc, argv);
     } catch (const std::bad_alloc&) {
-        return Fail(Tr(texts::kOutOfMemory));
+        code = Fail(Tr(texts::kOutOfMemory));
     } catch (const std::exception& e) {
-        return Fail(Format(Tr(texts::kInternalError), e.what()));
+        code = Fail(Format(Tr(texts::kInternalError), e.what()));
     }
+    return CheckedOutput(code);
 }

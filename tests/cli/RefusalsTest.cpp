@@ -29,6 +29,19 @@ protected:
     std::string run = dir.Path("run.Tzd");
 };
 
+// Output that cannot be written is a failure, said as such, not a success with a cut file.
+TEST_F(CliRefusals, OutputToAFullDeviceFails) {
+    if (!std::filesystem::exists("/dev/full"))
+        GTEST_SKIP() << "this machine has no /dev/full";
+    for (const std::string command : {"dump", "integrate --json"}) {
+        const auto r = test::RunProgram(
+            "/bin/sh", {"-c", std::string(LX6600_CLI) + " " + command + " " + run + " > /dev/full"});
+        EXPECT_EQ(r.exitCode, 1) << command;
+        EXPECT_NE(r.err.find("输出未能全部写出!"), std::string::npos) << r.err;
+    }
+    EXPECT_EQ(Cli({"dump", run}).exitCode, 0);
+}
+
 TEST_F(CliRefusals, FilesOfAnotherKindAreNamedAsSuchNotAsDamaged) {
     ASSERT_EQ(Cli({"--home", dir.Path("app"), "project", "new", "方法"}).exitCode, 0);
     const std::string project = dir.Path("app/方法/方法.Tzp");
