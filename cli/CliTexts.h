@@ -253,8 +253,9 @@ inline constexpr Text kTimeRangeHelp{"时间范围 起:止, 分钟(默认: 整�
 inline constexpr Text kSignalRangeHelp{
     "信号范围 下:上, mV(默认: 最小采样值 - 0.1 到最大采样值 + 0.1)",
     "signal range LOW:HIGH in mV (default: the smallest sample - 0.1 to the largest + 0.1)"};
-inline constexpr Text kExportNeedsOne{"export 需要 --text、--png、--bmp 或 --rtf 之一。",
-                                      "export needs one of --text, --png, --bmp and --rtf."};
+inline constexpr Text kExportNeedsOne{
+    "export 需要 --text、--png、--bmp、--rtf 或 --andi 之一。",
+    "export needs one of --text, --png, --bmp, --rtf and --andi."};
 inline constexpr Text kBadSize{
     "选项 --size 的值 \"%s\" 应为 宽x高, 各为 100 到 3000 的整数。",
     "Option --size: \"%s\" should be WIDTHxHEIGHT, whole numbers from 100 to 3000."};
@@ -268,6 +269,25 @@ inline constexpr Text kOutputIsInput{"%s 是输入文件, 不会被覆盖; 请�
                                      "%s is the input file and is never written over; "
                                      "name another output file."};
 inline constexpr Text kSamplesUnit{"采样点", "samples"};
+
+// ANDI/AIA files: export --andi and import-andi.
+inline constexpr Text kAndiExportHelp{
+    "写成 ANDI/AIA 色谱文件(.cdf, netCDF 经典格式), 含峰表, 供其他色谱软件读入",
+    "write an ANDI/AIA chromatography file (.cdf, netCDF classic) with the peak table, for "
+    "other chromatography programs"};
+inline constexpr Text kImportAndiHelp{
+    "把其他系统的 ANDI/AIA 色谱文件(.cdf)读成图谱, 按默认参数积分(或保留其峰表)",
+    "Make a chromatogram of another system's ANDI/AIA chromatography file (.cdf), integrated "
+    "with the default parameters (or keeping its peak table)"};
+inline constexpr Text kAndiInHelp{"ANDI/AIA 文件(netCDF 经典或 64 位偏移格式)",
+                                  "the ANDI/AIA file (netCDF classic or 64-bit offset)"};
+inline constexpr Text kAndiOutHelp{"要写的图谱文件(.Tzd)", "the chromatogram file to write (.Tzd)"};
+inline constexpr Text kKeepPeaksHelp{"保留文件中的峰表, 不重新积分",
+                                     "keep the file's peak table instead of integrating"};
+inline constexpr Text kAndiRateHelp{
+    "按此频率线性插值重新采样(文件的采样间隔不是整数频率时必需)",
+    "resample at this rate by linear interpolation (needed when the file's interval is not a "
+    "whole number of samples a second)"};
 
 // edit and events.
 inline constexpr Text kEditHelp{"像分析视图一样做一个手动积分事件,并记录它",

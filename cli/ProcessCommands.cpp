@@ -11,6 +11,7 @@
 #include <optional>
 #include <vector>
 
+#include "cli/AndiCommands.h"
 #include "cli/CliCommon.h"
 #include "cli/CliPrompter.h"
 #include "cli/CliTexts.h"
@@ -111,6 +112,7 @@ struct ExportOptions {
     std::string png;
     std::string bmp;
     std::string rtf;
+    std::string andi;
     std::string size = "1200x800";
     std::string time;
     std::string signal;
@@ -206,9 +208,12 @@ int RunReportExport(const ExportOptions& o) {
 }
 
 int RunExport(const ExportOptions& o) {
-    const int outputs = !o.text.empty() + !o.png.empty() + !o.bmp.empty() + !o.rtf.empty();
+    const int outputs =
+        !o.text.empty() + !o.png.empty() + !o.bmp.empty() + !o.rtf.empty() + !o.andi.empty();
     if (outputs != 1)
         return UsageError(Tr(texts::kExportNeedsOne));
+    if (!o.andi.empty())
+        return RunAndiExport(o.in, o.andi, o.force);
     if (!o.rtf.empty())
         return RunReportExport(o);
     if (o.text.empty())
@@ -275,10 +280,16 @@ void AddProcessCommands(CLI::App& app, int& exitCode) {
     auto* png = exportCmd->add_option("--png", e->png, Tr(texts::kPngHelp))->excludes(text);
     auto* bmp =
         exportCmd->add_option("--bmp", e->bmp, Tr(texts::kBmpHelp))->excludes(text)->excludes(png);
-    exportCmd->add_option("--rtf", e->rtf, Tr(texts::kRtfHelp))
+    auto* rtf = exportCmd->add_option("--rtf", e->rtf, Tr(texts::kRtfHelp))
+                    ->excludes(text)
+                    ->excludes(png)
+                    ->excludes(bmp);
+    exportCmd->add_option("--andi", e->andi, Tr(texts::kAndiExportHelp))
+        ->type_name("OUT.cdf")
         ->excludes(text)
         ->excludes(png)
-        ->excludes(bmp);
+        ->excludes(bmp)
+        ->excludes(rtf);
     exportCmd->add_option("--size", e->size, Tr(texts::kSizeHelp))->type_name("WxH");
     exportCmd->add_option("--time", e->time, Tr(texts::kTimeRangeHelp))->type_name("FROM:TO");
     exportCmd->add_option("--signal", e->signal, Tr(texts::kSignalRangeHelp))

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "cli/AcquisitionCommands.h"
+#include "cli/AndiCommands.h"
 #include "cli/CliCommon.h"
 #include "cli/CliTexts.h"
 #include "cli/CommandWords.h"
@@ -85,6 +86,7 @@ int Run(int argc, char** argv) {
     AddReportCommand(app, exitCode, home);
     AddRunCommands(app, exitCode, home);
     AddAcquisitionCommands(app, exitCode);
+    AddAndiCommands(app, exitCode);
     LocalizeOptionGroups(app);
     if (args.empty()) {
         std::cerr << app.help();
