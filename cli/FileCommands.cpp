@@ -6,6 +6,7 @@
 #include "cli/CliCommon.h"
 #include "cli/CliTexts.h"
 #include "cli/RecordJson.h"
+#include "cli/SamplesJson.h"
 #include "core/TzdFile.h"
 
 namespace lx::cli {
@@ -31,11 +32,12 @@ int RunDump(const DumpOptions& o) {
     JsonOptions options;
     options.raw = o.raw;
     options.samples = o.samples;
+    options.markSamples = o.samples && o.json;
     auto tree = StoredJson(doc.value(), options);
     if (o.json) {
-        tree = WithSchema(std::move(tree));
-        std::cout << tree.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
-                  << "\n";
+        WriteJsonWithSamples(std::cout, WithSchema(std::move(tree)), "m_Samples",
+                             doc->m_Samples);
+        std::cout << "\n";
     } else {
         std::cout << ToText(tree);
     }

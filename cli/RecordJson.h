@@ -31,7 +31,12 @@ inline nlohmann::ordered_json WithSchema(nlohmann::ordered_json tree) {
 struct JsonOptions {
     bool raw = false;      // placeholder fields too
     bool samples = false;  // a run's samples, not only their count
+    // The samples' place marked by kSamplesMarker instead of the samples, for a writer that
+    // streams them there (a day-long run's samples would take gigabytes as a JSON tree).
+    bool markSamples = false;
 };
+
+inline constexpr const char* kSamplesMarker = "(samples)";
 
 // A single-precision field as the value it was typed as (2.1, not 2.0999999046): the shortest
 // "%.7g" form, as the files show it.
@@ -59,7 +64,9 @@ nlohmann::ordered_json StoredJson(const T& value, const JsonOptions& options = {
                 return;
             if constexpr (std::is_same_v<std::remove_cvref_t<decltype(v)>, SampleArray>) {
                 object["sampleCount"] = v.size();
-                if (options.samples)
+                if (options.markSamples)
+                    object[field.name] = kSamplesMarker;
+                else if (options.samples)
                     object[field.name] = Json(std::vector<std::int32_t>(v.begin(), v.end()));
             } else {
                 object[field.name] = StoredJson(v, options);

@@ -70,6 +70,8 @@ TEST(CliFiles, DumpShowsEveryPeakAndEventFieldAndTheSamplesOnRequest) {
     ASSERT_EQ(dumped.exitCode, 0) << dumped.err;
     json tree = json::parse(dumped.out);
     EXPECT_EQ(tree["m_Samples"], json::parse("[100, -5, 2500000]"));
+    // The samples are streamed into their place laid out as the rest of the document.
+    EXPECT_EQ(nlohmann::ordered_json::parse(dumped.out).dump(2) + "\n", dumped.out);
     EXPECT_EQ(tree["sampleCount"], 3);
     ASSERT_EQ(tree["m_Peaks"].size(), 1u);
     EXPECT_EQ(tree["m_Peaks"][0].size(), 34u);  // every stored field
