@@ -3,6 +3,7 @@
 // archive writes them, nested records in place, lists as a 32-bit count and their records, and
 // a run's samples as their count and one raw block.
 
+#include <cerrno>
 #include <cstdint>
 #include <string>
 #include <type_traits>
@@ -59,6 +60,10 @@ void StoreValue(ArchiveWriter& ar, const T& v) {
     else if constexpr (std::is_same_v<T, SampleArray>)
         v.Store(ar);
     else if constexpr (IsVector<T>::value) {
+        if (v.size() > 0xFFFFFFFFu) {  // the count is stored in 32 bits
+            ar.Fail(EFBIG);
+            return;
+        }
         ar.WriteU32(static_cast<std::uint32_t>(v.size()));
         for (const auto& item : v)
             StoreValue(ar, item);

@@ -70,7 +70,7 @@ void SampleArray::SetAt(std::size_t i, std::int32_t value) {
 }
 
 void SampleArray::Store(ArchiveWriter& ar) const {
-    if (m_Count > 0xFFFFFFFFu) {  // the count is stored in 32 bits
+    if (m_Count > 0x7FFFFFFFu) {  // what a file holds is addressed with signed 32-bit indices
         ar.Fail(EFBIG);
         return;
     }
@@ -80,7 +80,9 @@ void SampleArray::Store(ArchiveWriter& ar) const {
 
 bool SampleArray::Load(ArchiveReader& ar) {
     std::uint32_t count = ar.ReadU32();
-    if (!ar.CheckCount(count, 4))
+    // Peaks and events address samples with signed 32-bit indices: a longer run cannot be
+    // integrated, so it is not taken.
+    if (count > 0x7FFFFFFFu || !ar.CheckCount(count, 4))
         return false;
     SampleArray loaded;
     loaded.Reallocate(count);
