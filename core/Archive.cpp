@@ -237,8 +237,9 @@ bool ArchiveReader::ReadI32Block(std::int32_t* values, std::size_t count) {
     }
 }
 
-bool ArchiveReader::CheckCount(std::uint64_t count, std::uint64_t minBytesEach) {
-    if (m_Failed || (minBytesEach > 0 && count > Remaining() / minBytesEach))
+bool ArchiveReader::CheckCount(std::uint64_t count, std::uint64_t minBytesEach,
+                               std::uint64_t maxCount) {
+    if (m_Failed || count > maxCount || (minBytesEach > 0 && count > Remaining() / minBytesEach))
         m_Failed = true;
     return !m_Failed;
 }

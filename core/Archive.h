@@ -76,8 +76,10 @@ public:
     bool ReadI32Block(std::int32_t* values, std::size_t count);
 
     // A count of items of at least `minBytesEach` bytes: fails the reader unless they can fit in
-    // the bytes left, so a damaged count never leads to a huge allocation.
-    bool CheckCount(std::uint64_t count, std::uint64_t minBytesEach);
+    // the bytes left (and the count is at most `maxCount`), so a damaged count never leads to a
+    // huge allocation.
+    bool CheckCount(std::uint64_t count, std::uint64_t minBytesEach,
+                    std::uint64_t maxCount = UINT64_MAX);
 
     std::uint64_t Remaining() const { return m_Size - m_Consumed; }
     std::uint64_t Position() const { return m_Consumed; }

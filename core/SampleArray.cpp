@@ -82,7 +82,7 @@ bool SampleArray::Load(ArchiveReader& ar) {
     std::uint32_t count = ar.ReadU32();
     // Peaks and events address samples with signed 32-bit indices: a longer run cannot be
     // integrated, so it is not taken.
-    if (count > 0x7FFFFFFFu || !ar.CheckCount(count, 4))
+    if (!ar.CheckCount(count, 4, 0x7FFFFFFF))
         return false;
     SampleArray loaded;
     loaded.Reallocate(count);
