@@ -545,4 +545,60 @@ inline constexpr Text kSaveOutHelp{"要写的文件", "the file to write"};
 inline constexpr Text kNewHelp{"写一个全部为默认值的色谱图(或通道设置文件)",
                                "Write a chromatogram (or channel set-up file) with every default"};
 
+// summary.
+inline constexpr Text kSummaryHelp{
+    "多个图谱的汇总表: 每个图谱一行,每个组份(或峰号)的保留时间、面积、峰高、面积%、含量,"
+    "及其个数、平均值、标准偏差、RSD%",
+    "One table of many runs: a row per run with each component's (or peak's) retention time, "
+    "area, height, area % and content, then the count, mean, SD and RSD % of each column"};
+inline constexpr Text kSummaryFilesHelp{"色谱图文件(.Tzd)", "chromatogram files (.Tzd)"};
+inline constexpr Text kSummaryProjectHelp{
+    "按这个分析方法项目(.Tzp)识别、定量,每个组份一组列(不保存)",
+    "identify and quantify by this method project (.Tzp), a group of columns per component "
+    "(nothing is saved)"};
+inline constexpr Text kSummarySamplesHelp{"也汇总项目的样品图谱(需要 --project)",
+                                          "also summarize the project's samples (needs --project)"};
+inline constexpr Text kSummaryCsvHelp{"写成 CSV 文件(UTF-8, 逗号分隔; - 为标准输出)",
+                                      "write a CSV file (UTF-8, comma-separated; - for standard "
+                                      "output)"};
+inline constexpr Text kSummaryXlsxHelp{"写成 Excel 工作簿(.xlsx; - 为标准输出)",
+                                       "write an Excel workbook (.xlsx; - for standard output)"};
+inline constexpr Text kSummaryTsvHelp{"写成制表符分隔的文本(- 为标准输出)",
+                                      "write tab-separated text (- for standard output)"};
+inline constexpr Text kSummaryNeedsOutput{"summary 需要 --csv、--xlsx 或 --tsv 之一。",
+                                          "summary needs one of --csv, --xlsx and --tsv."};
+inline constexpr Text kSummaryNeedsFiles{"summary 需要图谱文件,或 --project 与 --samples。",
+                                         "summary needs chromatogram files, or --project with "
+                                         "--samples."};
+
+// import-text.
+inline constexpr Text kImportTextHelp{
+    "把文本信号(本工作站导出的文本, 或其他程序、数据记录仪的 时间/数值 两列)读成图谱, "
+    "按默认参数积分",
+    "Make a chromatogram of a signal as text (this workstation's text export, or the time and "
+    "value columns of other programs and data loggers), integrated with the default parameters"};
+inline constexpr Text kImportFileHelp{
+    "文本文件: 前面的标题行跳过; 逗号、制表符、分号或空格分隔; 小数点为 .",
+    "the text file: heading lines are skipped; comma, tab, semicolon or space separated; a "
+    "decimal point"};
+inline constexpr Text kImportOutHelp{"要写的图谱文件(.Tzd)",
+                                     "the chromatogram file to write (.Tzd)"};
+inline constexpr Text kTimeColumnHelp{"时间所在的列,从 1 起", "the column of the times, from 1"};
+inline constexpr Text kValueColumnHelp{"数值所在的列,从 1 起", "the column of the values, from 1"};
+inline constexpr Text kTimeUnitHelp{"时间的单位: min 分钟(默认)或 s 秒",
+                                    "unit of the times: min (the default) or s"};
+inline constexpr Text kValueUnitHelp{
+    "数值的单位: uV(默认)、mV 或 V; 比 1 µV 更精细的值舍入到整微伏",
+    "unit of the values: uV (the default), mV or V; values finer than 1 µV are rounded to whole "
+    "µV"};
+inline constexpr Text kImportRateHelp{
+    "采样频率; 时间不符合它(不均匀、非整数频率)时按它线性插值重新采样",
+    "sampling rate; times that do not fit it (uneven, or not a whole rate) are resampled at it "
+    "by linear interpolation"};
+inline constexpr Text kImportSameColumn{"--time-column 与 --value-column 不能是同一列。",
+                                        "--time-column and --value-column must differ."};
+// Appended to a refusal of the times.
+inline constexpr Text kImportGiveRate{"用 --rate R 给出采样频率,按它重新采样。",
+                                      " Give --rate R to resample at R samples per second."};
+
 }  // namespace lx::cli::texts

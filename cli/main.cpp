@@ -24,7 +24,9 @@
 #include "cli/ProjectCommands.h"
 #include "cli/ReportCommand.h"
 #include "cli/RunCommands.h"
+#include "cli/SummaryCommand.h"
 #include "cli/TableCommand.h"
+#include "cli/TextImportCommand.h"
 #include "core/Format.h"
 #include "core/Language.h"
 #include "core/SampleArray.h"
@@ -83,6 +85,8 @@ int Run(int argc, char** argv) {
     AddProjectCommands(app, exitCode, home);
     AddProcessCommands(app, exitCode);
     AddTableCommand(app, exitCode, home);
+    AddSummaryCommand(app, exitCode, home);
+    AddTextImportCommand(app, exitCode);
     AddReportCommand(app, exitCode, home);
     AddRunCommands(app, exitCode, home);
     AddAcquisitionCommands(app, exitCode);
