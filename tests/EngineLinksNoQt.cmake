@@ -1,6 +1,6 @@
 # Fails when a source of the engine layers includes a Qt header.
 set(offenders "")
-foreach(layer core peaks quant acq process)
+foreach(layer core peaks quant acq process interchange)
     file(GLOB_RECURSE sources "${ROOT}/${layer}/*.h" "${ROOT}/${layer}/*.cpp")
     foreach(source IN LISTS sources)
         file(STRINGS "${source}" hits REGEX "^[ \t]*#[ \t]*include[ \t]*<Q")
