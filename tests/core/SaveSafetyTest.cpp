@@ -193,6 +193,7 @@ TEST(SaveSafety, SavesKilledAtRandomLeaveAWholeFile) {
         ASSERT_TRUE(back->m_Operator == "old" || back->m_Operator == "new");
         killedMidway += !Temporaries(dir.path()).empty();
     }
+    RecordProperty("kills that left a temporary", killedMidway);
     std::this_thread::sleep_for(std::chrono::milliseconds(2100));
     ASSERT_TRUE(Save("last", path).ok());
     EXPECT_TRUE(Temporaries(dir.path()).empty()) << killedMidway << " kills left temporaries";
