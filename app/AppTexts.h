@@ -81,4 +81,26 @@ inline constexpr Text kRecoverLater{
     "The journal [%s] stays where it is: the next start asks again, and lx6600-cli recover "
     "recovers it too."};
 
+// Interchange with other programs.
+inline constexpr Text kExportAndi{"导出ANDI/AIA文件(&N)...", "Export &ANDI/AIA File..."};
+inline constexpr Text kImportAndi{"导入ANDI/AIA文件(&I)...", "&Import ANDI/AIA File..."};
+inline constexpr Text kImportText{"导入文本信号(&T)...", "Import &Text Signal..."};
+inline constexpr Text kAndiFilter{"ANDI/AIA 色谱文件(*.cdf)", "ANDI/AIA chromatography files (*.cdf)"};
+inline constexpr Text kTextSignalFilter{"文本信号(*.txt *.csv *.tsv);;所有文件(*)",
+                                        "Text signals (*.txt *.csv *.tsv);;All files (*)"};
+inline constexpr Text kKeepAndiPeaks{"是否保留文件中的峰表?\n(否: 按默认参数重新积分)",
+                                     "Keep the file's peak table?\n(No: integrate with the "
+                                     "default parameters)"};
+inline constexpr Text kSummary{"项目样品汇总表(&U)...", "Project Sample S&ummary..."};
+inline constexpr Text kSummaryFilter{"Excel 工作簿(*.xlsx);;CSV 文件(*.csv)",
+                                     "Excel workbooks (*.xlsx);;CSV files (*.csv)"};
+inline constexpr Text kTextImportTitle{"导入文本信号", "Import Text Signal"};
+inline constexpr Text kTimeColumn{"时间列:", "Time column:"};
+inline constexpr Text kValueColumn{"信号列:", "Value column:"};
+inline constexpr Text kTimeUnit{"时间单位:", "Time unit:"};
+inline constexpr Text kValueUnit{"信号单位:", "Value unit:"};
+inline constexpr Text kResampleRate{"重新采样频率(0 = 按文件):", "Resample at (0 = as the file):"};
+inline constexpr Text kMinutesUnit{"分钟", "minutes"};
+inline constexpr Text kSecondsUnit{"秒", "seconds"};
+
 }  // namespace lx::app

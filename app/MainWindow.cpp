@@ -34,6 +34,7 @@
 #include "core/TzdFile.h"
 #include "ui/AnalysisWindow.h"
 #include "ui/ChannelWindow.h"
+#include "app/InterchangeCommands.h"
 #include "ui/report/ReportWindow.h"
 #include "ui/FileBrowser.h"
 #include "ui/SettingsDialogs.h"
@@ -122,7 +123,18 @@ void MainWindow::BuildMenus() {
                                      [this] { ActiveAnalysis()->Print(); });
     QAction* preview =
         file->addAction(T(app::kPrintPreview), this, [this] { ActiveAnalysis()->PrintPreview(); });
-    m_AnalysisCommands = {save, saveAs, print, preview};
+    m_Interchange = new InterchangeCommands(
+        [this] { return ActiveAnalysis(); },
+        [this](std::unique_ptr<CTzLabDoc> doc) { ShowRecord(std::move(doc)); }, m_Prompter, this);
+    file->addSeparator();
+    m_Interchange->m_CurrentProject = [this] { return m_ProjectControl->Current(); };
+    file->addActions(m_Interchange->ImportActions());
+    file->addAction(m_Interchange->ExportAndiAction());
+    file->addAction(m_Interchange->SummaryAction());
+    connect(file, &QMenu::aboutToShow, this, [this] {
+        m_Interchange->SummaryAction()->setEnabled(m_ProjectControl->Current() != nullptr);
+    });
+    m_AnalysisCommands = {save, saveAs, print, preview, m_Interchange->ExportAndiAction()};
     file->addSeparator();
     file->addAction(T(app::kClose), QKeySequence::Close, m_Workspace,
                     &QMdiArea::closeActiveSubWindow);

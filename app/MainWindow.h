@@ -31,6 +31,7 @@ class QTreeWidget;
 namespace lx {
 
 class AnalysisWindow;
+class InterchangeCommands;
 class ReportWindow;
 class FileBrowser;
 
@@ -61,6 +62,7 @@ public:
     AnalysisWindow* ActiveAnalysis() const;
     // "分析报告(&P)": the workstation's one report window, opened when there is none.
     ReportWindow* ShowReport();
+    InterchangeCommands& Interchange() { return *m_Interchange; }
     QMdiArea* Workspace() const { return m_Workspace; }
     ProjectController& Projects() { return *m_ProjectControl; }
     int HoldLength() const { return m_HoldLength; }
@@ -116,6 +118,7 @@ private:
     std::unique_ptr<CDatReceiver> m_Receiver;
     std::array<QPointer<ChannelWindow>, 2> m_Channels;
     QPointer<ReportWindow> m_Report;
+    InterchangeCommands* m_Interchange = nullptr;
     std::array<std::unique_ptr<ProjectEdit>, 2> m_RunSteps;
 
     QMdiArea* m_Workspace;
