@@ -85,7 +85,8 @@ inline constexpr Text kRecoverLater{
 inline constexpr Text kExportAndi{"导出ANDI/AIA文件(&N)...", "Export &ANDI/AIA File..."};
 inline constexpr Text kImportAndi{"导入ANDI/AIA文件(&I)...", "&Import ANDI/AIA File..."};
 inline constexpr Text kImportText{"导入文本信号(&T)...", "Import &Text Signal..."};
-inline constexpr Text kAndiFilter{"ANDI/AIA 色谱文件(*.cdf)", "ANDI/AIA chromatography files (*.cdf)"};
+inline constexpr Text kAndiFilter{"ANDI/AIA 色谱文件(*.cdf)",
+                                  "ANDI/AIA chromatography files (*.cdf)"};
 inline constexpr Text kTextSignalFilter{"文本信号(*.txt *.csv *.tsv);;所有文件(*)",
                                         "Text signals (*.txt *.csv *.tsv);;All files (*)"};
 inline constexpr Text kKeepAndiPeaks{"是否保留文件中的峰表?\n(否: 按默认参数重新积分)",

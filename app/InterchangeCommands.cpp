@@ -7,10 +7,10 @@
 
 #include "app/AppTexts.h"
 #include "app/TextImportDialog.h"
-#include "interchange/andi/AndiExport.h"
-#include "interchange/andi/AndiImport.h"
 #include "core/FileIo.h"
 #include "core/TzdFile.h"
+#include "interchange/andi/AndiExport.h"
+#include "interchange/andi/AndiImport.h"
 #include "interchange/tables/DelimitedTable.h"
 #include "interchange/tables/SignalImport.h"
 #include "interchange/tables/SummaryTable.h"
@@ -70,10 +70,10 @@ void InterchangeCommands::ExportAndi(const QString& given) {
 }
 
 void InterchangeCommands::ImportAndi(const QString& given) {
-    const QString path = given.isEmpty() ? QFileDialog::getOpenFileName(
-                                               m_Parent, T(app::kImportAndi), QString(),
-                                               T(app::kAndiFilter))
-                                         : given;
+    const QString path = given.isEmpty()
+                             ? QFileDialog::getOpenFileName(m_Parent, T(app::kImportAndi),
+                                                            QString(), T(app::kAndiFilter))
+                             : given;
     if (path.isEmpty())
         return;
     AndiImportOptions options;
@@ -89,10 +89,10 @@ void InterchangeCommands::ImportAndi(const QString& given) {
 }
 
 void InterchangeCommands::ImportText(const QString& given) {
-    const QString path = given.isEmpty() ? QFileDialog::getOpenFileName(
-                                               m_Parent, T(app::kImportText), QString(),
-                                               T(app::kTextSignalFilter))
-                                         : given;
+    const QString path = given.isEmpty()
+                             ? QFileDialog::getOpenFileName(m_Parent, T(app::kImportText),
+                                                            QString(), T(app::kTextSignalFilter))
+                             : given;
     if (path.isEmpty())
         return;
     TextImportDialog dialog(m_Parent);
@@ -105,7 +105,8 @@ void InterchangeCommands::ImportText(const QString& given) {
         m_Prompter.Inform(read.m_Error, Prompter::Icon::Error);
         return;
     }
-    m_Show(std::make_unique<CTzLabDoc>(ImportedChromatogram(std::move(*read.m_Signal), m_Prompter)));
+    m_Show(
+        std::make_unique<CTzLabDoc>(ImportedChromatogram(std::move(*read.m_Signal), m_Prompter)));
 }
 
 void InterchangeCommands::SummarizeSamples(const QString& given) {

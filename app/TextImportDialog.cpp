@@ -16,7 +16,8 @@ TextImportDialog::TextImportDialog(QWidget* parent) : QDialog(parent) {
     // The defaults read the workstation's own text export: minutes and µV in columns 1 and 2.
     m_TimeColumn = AddIntegerRow(form, app::kTimeColumn, 1, 64, 1);
     m_ValueColumn = AddIntegerRow(form, app::kValueColumn, 1, 64, 2);
-    m_TimeUnit = AddChoiceRow(form, app::kTimeUnit, {T(app::kMinutesUnit), T(app::kSecondsUnit)}, 0);
+    m_TimeUnit =
+        AddChoiceRow(form, app::kTimeUnit, {T(app::kMinutesUnit), T(app::kSecondsUnit)}, 0);
     m_ValueUnit = AddChoiceRow(form, app::kValueUnit, {"µV", "mV", "V"}, 0);
     m_Rate = AddIntegerRow(form, app::kResampleRate, 0, kMaxSignalRate, 0);
     FinishDialog(this, form);

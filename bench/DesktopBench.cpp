@@ -1,8 +1,8 @@
 // The desktop's speed where an operator feels it: opening a long run (1,000,000 samples) to its
 // first painted analysis window, each repaint after a zoom or pan on it, a manual integration
-// edit on it (integration, replay of the earlier edits, table and plot repainted), two channels fed a
-// whole day of values as fast as the machine allows (the time per value must stay flat from
-// the first hour to the last, the memory grow by the samples only), and the processor an idle
+// edit on it (integration, replay of the earlier edits, table and plot repainted), two channels fed
+// a whole day of values as fast as the machine allows (the time per value must stay flat from the
+// first hour to the last, the memory grow by the samples only), and the processor an idle
 // workstation uses with both channel windows open on the demo signal.
 #include <benchmark/benchmark.h>
 
@@ -11,9 +11,9 @@
 #include <QFile>
 #include <QMdiArea>
 #include <QTableView>
-#include <QUndoStack>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QUndoStack>
 
 #include <sys/resource.h>
 

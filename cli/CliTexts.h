@@ -33,7 +33,8 @@ inline constexpr Text kFolderType{"目录", "DIR"};
 inline constexpr Text kHelpJsonHelp{"显示 JSON 输出中每个键的含义和单位",
                                     "document every key of the JSON output, with its unit"};
 // The system's reason.
-inline constexpr Text kOutputFailed{"输出未能全部写出!(%s)", "The output could not all be written! (%s)"};
+inline constexpr Text kOutputFailed{"输出未能全部写出!(%s)",
+                                    "The output could not all be written! (%s)"};
 inline constexpr Text kReasonUnknownOutput{"写入被拒绝", "the writes were refused"};
 inline constexpr Text kOutOfMemory{"内存不足,操作未完成。请关闭其他程序或处理较小的数据后重试。",
                                    "Out of memory; the operation was not completed. Close other "

@@ -35,8 +35,7 @@ int RunDump(const DumpOptions& o) {
     options.markSamples = o.samples && o.json;
     auto tree = StoredJson(doc.value(), options);
     if (o.json) {
-        WriteJsonWithSamples(std::cout, WithSchema(std::move(tree)), "m_Samples",
-                             doc->m_Samples);
+        WriteJsonWithSamples(std::cout, WithSchema(std::move(tree)), "m_Samples", doc->m_Samples);
         std::cout << "\n";
     } else {
         std::cout << ToText(tree);

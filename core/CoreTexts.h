@@ -23,8 +23,9 @@ inline constexpr Text kReasonCannotWrite{
     "没有写入权限,请换一个文件夹或检查权限",
     "no permission to write there; choose another folder or check the permissions"};
 inline constexpr Text kReasonNoFolder{"文件夹不存在", "the folder does not exist"};
-inline constexpr Text kReasonNotRegular{"这不是普通文件(设备、管道、套接字或文件夹)",
-                                        "it is no ordinary file (a device, pipe, socket or folder)"};
+inline constexpr Text kReasonNotRegular{
+    "这不是普通文件(设备、管道、套接字或文件夹)",
+    "it is no ordinary file (a device, pipe, socket or folder)"};
 inline constexpr Text kReasonTooLarge{"数据超出文件格式所能保存的大小",
                                       "the data is larger than the file format can hold"};
 // Path, then the process that holds it.

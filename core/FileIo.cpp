@@ -120,8 +120,8 @@ Status WriteArchiveFileAtomically(const std::string& path,
     const bool replacing = ::stat(target.c_str(), &old) == 0;
     // A device, pipe, socket or folder is never turned into a file.
     if (replacing && !S_ISREG(old.st_mode))
-        return Status::Failure(Format(Tr(texts::kSaveFileFailed), path.c_str(),
-                                      Tr(texts::kReasonNotRegular)));
+        return Status::Failure(
+            Format(Tr(texts::kSaveFileFailed), path.c_str(), Tr(texts::kReasonNotRegular)));
     SaveLock lock(target);
     if (lock.HolderPid() != 0)
         return Status::Failure(

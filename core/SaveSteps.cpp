@@ -77,8 +77,7 @@ SaveLock::SaveLock(const std::string& target) {
     struct flock holder {};
     holder.l_type = F_WRLCK;
     holder.l_whence = SEEK_SET;
-    m_Holder = ::fcntl(m_Fd, F_GETLK, &holder) == 0 && holder.l_type != F_UNLCK ? holder.l_pid
-                                                                                : 0;
+    m_Holder = ::fcntl(m_Fd, F_GETLK, &holder) == 0 && holder.l_type != F_UNLCK ? holder.l_pid : 0;
     // The holder finished between the two calls: this save may go on.
 }
 

@@ -28,7 +28,6 @@ PictureDrawer ReportPictureDrawer(const CTzLabDoc& doc,
 
 // The picture as an image the size the print settings give it, at kReportPictureDpi: what the
 // report file (.Tze) embeds.
-QImage ReportPictureImage(const CTzLabDoc& doc,
-                          const std::vector<const CTzLabDoc*>& overlays = {});
+QImage ReportPictureImage(const CTzLabDoc& doc, const std::vector<const CTzLabDoc*>& overlays = {});
 
 }  // namespace lx

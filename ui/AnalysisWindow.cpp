@@ -26,18 +26,18 @@
 #include "report/ReportPicture.h"
 #include "report/ResultTable.h"
 #include "report/ResultTableModel.h"
+#include "report/TextReport.h"
 #include "ui/PlotDialogs.h"
 #include "ui/PlotWidget.h"
 #include "ui/UiTexts.h"
 #include "ui/Widgets.h"
 #include "ui/components/ComponentCommands.h"
-#include "report/TextReport.h"
 #include "ui/edit/AnalysisOverlays.h"
 #include "ui/edit/ChromatogramEdit.h"
+#include "ui/edit/PeakEditCommands.h"
 #include "ui/edit/PeakEditTool.h"
 #include "ui/overlays/OverlayCommands.h"
 #include "ui/overlays/OverlayPanel.h"
-#include "ui/edit/PeakEditCommands.h"
 #include "ui/project/ProjectUndo.h"
 #include "ui/sheets/ParameterSheet.h"
 #include "ui/sheets/SheetControls.h"
@@ -69,8 +69,7 @@ AnalysisWindow::AnalysisWindow(std::unique_ptr<CTzLabDoc> doc, const DisplaySett
         m_Plot->Redraw();
     });
     m_Overlays = new AnalysisOverlays(*m_Doc, *m_Plot, *m_Undo, m_Prompter, this);
-    connect(&m_PeakEdits->Tool(), &PeakEditTool::LineLaid, m_Overlays,
-            &AnalysisOverlays::LayLine);
+    connect(&m_PeakEdits->Tool(), &PeakEditTool::LineLaid, m_Overlays, &AnalysisOverlays::LayLine);
     connect(m_Overlays, &AnalysisOverlays::UndoAboutToClear, this,
             [this] { m_Unsaved = IsModified(); });
     // Undo and redo put another chromatogram state in place: show it.
@@ -429,9 +428,8 @@ void AnalysisWindow::PrintPreview() {
     QPrinter printer(QPrinter::HighResolution);
     QPrintPreviewDialog preview(&printer, this);
     preview.setWindowTitle(T(ui::kPrintPreviewTitle));
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* device) {
-        PaintReport(ReportRequest(), *device);
-    });
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [this](QPrinter* device) { PaintReport(ReportRequest(), *device); });
     preview.exec();
 }
 
@@ -443,8 +441,7 @@ void AnalysisWindow::ExportPdf() {
     if (path.isEmpty())
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const Status written =
-        WriteReportPdf(ReportRequest(), path.toStdString());
+    const Status written = WriteReportPdf(ReportRequest(), path.toStdString());
     QApplication::restoreOverrideCursor();
     if (!written.ok())
         m_Prompter.Inform(written.error(), Prompter::Icon::Error);

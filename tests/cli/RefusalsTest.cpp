@@ -34,8 +34,8 @@ TEST_F(CliRefusals, OutputToAFullDeviceFails) {
     if (!std::filesystem::exists("/dev/full"))
         GTEST_SKIP() << "this machine has no /dev/full";
     for (const std::string command : {"dump", "integrate --json"}) {
-        const auto r = test::RunProgram(
-            "/bin/sh", {"-c", std::string(LX6600_CLI) + " " + command + " " + run + " > /dev/full"});
+        const auto r = test::RunProgram("/bin/sh", {"-c", std::string(LX6600_CLI) + " " + command +
+                                                              " " + run + " > /dev/full"});
         EXPECT_EQ(r.exitCode, 1) << command;
         EXPECT_NE(r.err.find("输出未能全部写出!"), std::string::npos) << r.err;
     }

@@ -13,6 +13,7 @@
 #include "quant/views/ComponentTableRows.h"
 #include "quant/workflow/NewProject.h"
 #include "quant/workflow/ProjectRecords.h"
+#include "ui/AnalysisWindow.h"
 
 namespace lx::test {
 namespace {
@@ -42,8 +43,8 @@ CTzLabDoc EditableRun() {
     options.minutes = 4.0;
     options.noise = 0.0;
     options.drift = 0.0;
-    options.peaks = {{1.0, 20000, 3}, {1.15, 12000, 3}, {2.0, 40000, 4}, {2.2, 6000, 3},
-                     {3.0, 10000, 3}, {3.5, 150, 12}};
+    options.peaks = {{1.0, 20000, 3}, {1.15, 12000, 3}, {2.0, 40000, 4},
+                     {2.2, 6000, 3},  {3.0, 10000, 3},  {3.5, 150, 12}};
     CTzLabDoc doc = MakeSyntheticRun(options);
     Silent prompter;
     IntegrateAndQuantify(doc, prompter);
@@ -110,6 +111,10 @@ std::string WriteThreePeakRunPath(const Home& home, const char* name) {
     const QString path = home.File(name);
     WriteThreePeakRun(path);
     return path.toStdString();
+}
+
+AnalysisWindow* OpenThreePeakRun(MainWindow& main, const Home& home, const char* name) {
+    return main.OpenChromatogram(QString::fromStdString(WriteThreePeakRunPath(home, name)));
 }
 
 std::unique_ptr<CTzLabApp> StartWorkstation(const Home& home, const QStringList& files) {

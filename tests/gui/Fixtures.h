@@ -2,9 +2,9 @@
 // What the desktop tests start from: a home folder with the demo signal, a chromatogram file
 // with known peaks, a started workstation.
 
+#include <QDialog>
 #include <QString>
 #include <QTemporaryDir>
-#include <QDialog>
 #include <QTreeWidget>
 
 #include <functional>
@@ -12,6 +12,11 @@
 
 #include "app/TzLabApp.h"
 #include "core/CTzLabDoc.h"
+
+namespace lx {
+class AnalysisWindow;
+class MainWindow;
+}  // namespace lx
 
 namespace lx::test {
 
@@ -49,6 +54,9 @@ std::string WriteMixture(const Home& home, const char* name, double amount);
 // at amounts 1, 2 and 4 (levels 1 to 3), its three components named from the first, with the
 // mixture at 2.5 as its sample "sample.Tzd"; saved. Its path.
 QString WriteCalibratedProject(const Home& home);
+
+// The three-peak run saved as `name` in `home` and opened in `main`; its window.
+AnalysisWindow* OpenThreePeakRun(MainWindow& main, const Home& home, const char* name = "run.Tzd");
 
 // A workstation started on the demo source in `home`, its window shown.
 std::unique_ptr<CTzLabApp> StartWorkstation(const Home& home, const QStringList& files = {});

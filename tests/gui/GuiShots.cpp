@@ -30,8 +30,8 @@
 #include "ui/PlotWidget.h"
 #include "ui/edit/AnalysisOverlays.h"
 #include "ui/edit/PeakEditCommands.h"
-#include "ui/report/ReportWindow.h"
 #include "ui/overlays/OverlayCommands.h"
+#include "ui/report/ReportWindow.h"
 
 namespace {
 
@@ -118,8 +118,8 @@ void ShootEditing(lx::MainWindow& main, const lx::test::Home& home) {
     window->PeakEdits().ShowPeakDetails();
 
     for (double amount : {0.6, 1.3}) {
-        const std::string path = lx::test::WriteMixture(home, amount < 1 ? "low.Tzd" : "high.Tzd",
-                                                        amount);
+        const std::string path =
+            lx::test::WriteMixture(home, amount < 1 ? "low.Tzd" : "high.Tzd", amount);
         window->Overlays().Commands().LoadOverlay(QString::fromStdString(path));
     }
     AcceptNextDialog();

@@ -4,8 +4,8 @@
 
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTreeWidget>
 #include <QTest>
+#include <QTreeWidget>
 #include <QUndoStack>
 
 #include "app/MainWindow.h"
@@ -44,8 +44,7 @@ struct EditBench {
     // The pixel of sample `i` on the trace.
     QPoint PixelOf(std::int32_t i) {
         const PlotScales scales = Plot().Scales();
-        return Plot().PlotArea().topLeft() +
-               QPoint(scales.X(i), scales.Y(Doc().m_Samples.At(i)));
+        return Plot().PlotArea().topLeft() + QPoint(scales.X(i), scales.Y(Doc().m_Samples.At(i)));
     }
     // The sample a click at pixel column of sample `i` means.
     std::int32_t SampleNear(std::int32_t i) {
@@ -112,7 +111,8 @@ private slots:
         QCOMPARE(bench.Doc().m_Peaks.size(), std::size_t(5));
         bench.Select(2.0);
         bench.Edits().SetMode(0);
-        QTest::mouseClick(&bench.Plot(), Qt::LeftButton, {}, bench.PixelOf(bench.MinutesToSample(0.5)));
+        QTest::mouseClick(&bench.Plot(), Qt::LeftButton, {},
+                          bench.PixelOf(bench.MinutesToSample(0.5)));
         QCOMPARE(bench.Doc().m_SelectedPeak, -1);
         QCOMPARE(bench.window.Undo().count(), 0);  // selecting is no change
     }
@@ -120,12 +120,12 @@ private slots:
     void movingStartApexAndEndRecordsTheClickedSample() {
         EditBench bench;
         // Inwards: moved outwards onto flat baseline, integration trims an end back.
-        for (auto [type, offset] : {std::pair{int(kEventMoveStart), 0.03},
-                                    std::pair{int(kEventMoveApex), 0.01},
-                                    std::pair{int(kEventMoveEnd), -0.03}}) {
+        for (auto [type, offset] :
+             {std::pair{int(kEventMoveStart), 0.03}, std::pair{int(kEventMoveApex), 0.01},
+              std::pair{int(kEventMoveEnd), -0.03}}) {
             bench.Select(3.0);
             const PeakRecord& peak = bench.Doc().m_Peaks[std::size_t(bench.PeakNear(3.0))];
-            const std::int32_t base = type == kEventMoveStart ? peak.m_Start
+            const std::int32_t base = type == kEventMoveStart  ? peak.m_Start
                                       : type == kEventMoveApex ? peak.m_Apex
                                                                : peak.m_End;
             const std::int32_t target = base + std::int32_t(offset * 60 * 20);
@@ -134,7 +134,7 @@ private slots:
             const std::int32_t x = bench.SampleNear(target);
             bench.ExpectRecorded(type, x, before);
             const PeakRecord& moved = bench.Doc().m_Peaks[std::size_t(bench.PeakNear(3.0))];
-            QCOMPARE(type == kEventMoveStart ? moved.m_Start
+            QCOMPARE(type == kEventMoveStart  ? moved.m_Start
                      : type == kEventMoveApex ? moved.m_Apex
                                               : moved.m_End,
                      x);
@@ -289,8 +289,7 @@ private slots:
         auto app = StartWorkstation(home);
         QVERIFY(app);
         MainWindow& main = *app->Window();
-        AnalysisWindow* window =
-            main.OpenChromatogram(QString::fromStdString(WriteThreePeakRunPath(home, "run.Tzd")));
+        AnalysisWindow* window = OpenThreePeakRun(main, home);
         QVERIFY(window);
         main.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&main));

@@ -14,8 +14,8 @@
 
 #include "app/MainWindow.h"
 #include "core/Archive.h"
-#include "core/TzdFile.h"
 #include "core/SyntheticRun.h"
+#include "core/TzdFile.h"
 #include "peaks/Integration.h"
 #include "process/OverlayList.h"
 #include "tests/gui/Fixtures.h"
@@ -192,8 +192,7 @@ private slots:
         auto app = StartWorkstation(home);
         QVERIFY(app);
         MainWindow& main = *app->Window();
-        AnalysisWindow* analysis =
-            main.OpenChromatogram(QString::fromStdString(WriteThreePeakRunPath(home, "run.Tzd")));
+        AnalysisWindow* analysis = OpenThreePeakRun(main, home);
         QVERIFY(analysis);
         analysis->OutputReport();
         auto* report = qobject_cast<ReportWindow*>(main.Workspace()->activeSubWindow()->widget());

@@ -36,9 +36,9 @@ void CreateMixProject(MainWindow& main) {
         QVERIFY(wizard);
         Named<QLineEdit>(wizard->currentPage(), "分析项目名称:")->setText("Mix");
         wizard->next();
-        for (auto [group, value] : {std::pair{"分析方式", int(kAreaBasis)},
-                                    std::pair{"定性方法", int(kTimeBand)},
-                                    std::pair{"分析方法", int(kExternalStandard)}})
+        for (auto [group, value] :
+             {std::pair{"分析方式", int(kAreaBasis)}, std::pair{"定性方法", int(kTimeBand)},
+              std::pair{"分析方法", int(kExternalStandard)}})
             Named<ChoiceGroup>(wizard->currentPage(), group)->Button(value)->click();
         wizard->button(QWizard::FinishButton)->click();
     });

@@ -244,12 +244,18 @@ TEST(Quantify, NormalizationFingerprintAndIndeterminateCurves) {
     EXPECT_TRUE(std::isnan(sample.m_Peaks[0].m_Content));
 }
 
-TEST(Quantify, TheIntegrationIdentifiesAndQuantifiesWithTheProject) {
+// A twenty-minute synthetic run, integrated without a project.
+CTzLabDoc IntegratedRun() {
     SyntheticRunOptions o;
     o.seed = 12;
     o.minutes = 20;
     CTzLabDoc doc = MakeSyntheticRun(o);
     IntegrateAndQuantify(doc, noPrompts);
+    return doc;
+}
+
+TEST(Quantify, TheIntegrationIdentifiesAndQuantifiesWithTheProject) {
+    CTzLabDoc doc = IntegratedRun();
     ASSERT_GT(doc.m_Peaks.size(), 3u);
     CPrjDoc project;
     for (int k : {0, 2}) {
@@ -270,11 +276,7 @@ TEST(Quantify, TheIntegrationIdentifiesAndQuantifiesWithTheProject) {
 
 // The three outcomes of a peak renamed in its detail dialog.
 TEST(ChangePeakComponent, ALabelWithoutAProjectAComponentOrNoneWithOne) {
-    SyntheticRunOptions o;
-    o.seed = 12;
-    o.minutes = 20;
-    CTzLabDoc doc = MakeSyntheticRun(o);
-    IntegrateAndQuantify(doc, noPrompts);
+    CTzLabDoc doc = IntegratedRun();
     ASSERT_GT(doc.m_Peaks.size(), 3u);
     const double areaShare = doc.m_Peaks[1].m_AreaPercent * 0.01;
     ASSERT_TRUE(ChangePeakComponent(doc, 1, "苯", 7, noPrompts));

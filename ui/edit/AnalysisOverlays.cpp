@@ -5,6 +5,7 @@
 #include "process/OverlayList.h"
 #include "process/Processing.h"
 #include "ui/PlotWidget.h"
+#include "ui/Widgets.h"
 #include "ui/edit/ChromatogramEdit.h"
 #include "ui/edit/EditTexts.h"
 #include "ui/edit/PeakEditTool.h"
@@ -13,7 +14,6 @@
 #include "ui/overlays/OverlayPlot.h"
 #include "ui/project/SnapshotStep.h"
 #include "ui/sheets/SheetControls.h"
-#include "ui/Widgets.h"
 
 namespace lx {
 namespace {
@@ -108,9 +108,8 @@ void AnalysisOverlays::CorrectDrift(QPoint from, QPoint to) {
     if (!current)
         return;
     // The line was laid on the trace as drawn, which an overlay may be shifted from.
-    const QPoint shift = current->m_Doc == &m_Doc
-                             ? QPoint()
-                             : QPoint(current->m_OffsetX, current->m_OffsetY);
+    const QPoint shift =
+        current->m_Doc == &m_Doc ? QPoint() : QPoint(current->m_OffsetX, current->m_OffsetY);
     const PlotScales scales = m_Plot.Scales();
     const auto a = std::int32_t(scales.IndexAt(from.x() - shift.x()));
     const auto b = std::int32_t(scales.IndexAt(to.x() - shift.x()));

@@ -114,8 +114,8 @@ void PeakEditCommands::Edit(int type, std::int32_t x, std::int32_t spanEnd) {
     } else if (!onPeak) {
         return;  // every other edit works on the selected peak
     } else if (type == kEventNegativePeak &&
-               !m_Prompter.Confirm(Format(Tr(edit::kNegativeQuestion),
-                               m_Doc.m_Peaks[std::size_t(k)].m_ApexTime))) {
+               !m_Prompter.Confirm(
+                   Format(Tr(edit::kNegativeQuestion), m_Doc.m_Peaks[std::size_t(k)].m_ApexTime))) {
         return;
     }
     ChromatogramEdit step(m_Undo, m_Doc, StepText(type));
@@ -128,8 +128,8 @@ void PeakEditCommands::DeleteSelectedPeak() {
     if (k < 0 || k >= std::int32_t(m_Doc.m_Peaks.size()))
         return;
     const PeakRecord& peak = m_Doc.m_Peaks[std::size_t(k)];
-    if (!m_Prompter.Confirm(Format(Tr(edit::kDeletePeakQuestion), peak.m_ApexTime,
-                        peak.m_ComponentName.c_str())))
+    if (!m_Prompter.Confirm(
+            Format(Tr(edit::kDeletePeakQuestion), peak.m_ApexTime, peak.m_ComponentName.c_str())))
         return;
     Edit(kEventDeletePeak, peak.m_Apex);
 }

@@ -41,7 +41,7 @@ void ProjectEdit::Commit() {
         return;
     CPrjDoc& project = m_Session.Project();
     m_Session.Undo().push(new SnapshotStep<CPrjDoc, CPrjDoc>(project, std::move(m_Before), project,
-                                                            &Restore, m_Text));
+                                                             &Restore, m_Text));
 }
 
 }  // namespace lx

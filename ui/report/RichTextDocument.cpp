@@ -99,8 +99,8 @@ void InsertPicture(QTextCursor& cursor, const RtfPicture& picture) {
     // keeps the picture as it came.
     QImage shown = image;
     if (format.width() > 0 && format.height() > 0)
-        shown = image.scaled(qRound(format.width()), qRound(format.height()),
-                             Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        shown = image.scaled(qRound(format.width()), qRound(format.height()), Qt::IgnoreAspectRatio,
+                             Qt::SmoothTransformation);
     cursor.document()->addResource(QTextDocument::ImageResource, QUrl(name), shown);
     cursor.document()->addResource(QTextDocument::ImageResource, QUrl(name + kKeptSuffix), image);
     cursor.insertImage(format);

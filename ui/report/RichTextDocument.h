@@ -5,8 +5,8 @@
 
 #include <QImage>
 #include <QTextCursor>
-#include <QTextFormat>
 #include <QTextDocument>
+#include <QTextFormat>
 
 #include "report/RtfText.h"
 
